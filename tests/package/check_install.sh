@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs into a scratch prefix, validates the desktop entry and the AppStream metadata, builds
+# the Debian package and checks its contents and dependencies.
+set -euo pipefail
+build=$1
+src=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+for f in usr/bin/belegix usr/share/applications/de.lindenhain.Belegix.desktop \
+         usr/share/icons/hicolor/scalable/apps/de.lindenhain.Belegix.svg \
+         usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml; do
+    [[ -e "$work/root/$f" ]] || { echo "not installed: /$f"; exit 1; }
+done
+desktop-file-validate "$work/root/usr/share/applications/de.lindenhain.Belegix.desktop"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml"
+
+(cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null)
+deb=$(ls "$work"/pkg/*.deb)
+contents=$(dpkg-deb -c "$deb")
+for f in ./usr/bin/belegix ./usr/share/applications/de.lindenhain.Belegix.desktop \
+         ./usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml; do
+    grep -q " $f\$" <<<"$contents" || { echo "missing in package: $f"; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for d in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation2; do
+    grep -q "$d" <<<"$depends" || { echo "dependency not computed: $d"; exit 1; }
+done
+echo "package ok: $(basename "$deb")"
