@@ -1,5 +1,7 @@
 #include "ui/events.h"
 
+#include "rules/course_plan.h"
+
 namespace belegix {
 
 bool Dispatch(Form& f, Control c, Event e) {
@@ -7,18 +9,31 @@ bool Dispatch(Form& f, Control c, Event e) {
     switch (e) {
         case Event::Click:
             switch (c) {
-                case ResetBitBtn: ResetBitBtnClick(f.st, f.view); return true;
-                default: return false;
+                case ResetBitBtn:
+                    ResetBitBtnClick(f.st, f.view);
+                    return true;
+                case ErgebnisBitBtn:
+                    ErgebnisBitBtnClick(f.st, f.view);
+                    return true;
+                default:
+                    return false;
             }
         case Event::Change:
             switch (c) {
-                default: return false;
+                default:
+                    return false;
             }
         case Event::Enter:
             switch (c) {
-                default: return false;
+                case ErgebnisBitBtn:
+                    ErgebnisBitBtnEnter(f.st);
+                    return true;
+                default:
+                    return false;
             }
-        case Event::Activate: return false;
+        case Event::Activate:
+            ErgebnisBitBtnClick(f.st, f.view);
+            return true;
     }
     return false;
 }
