@@ -1,5 +1,6 @@
 #include "ui/events.h"
 
+#include "print/printed_plan.h"
 #include "rules/course_plan.h"
 
 namespace belegix {
@@ -14,6 +15,12 @@ bool Dispatch(Form& f, Control c, Event e) {
                     return true;
                 case ErgebnisBitBtn:
                     ErgebnisBitBtnClick(f.st, f.view);
+                    return true;
+                case DruckenBitBtn:
+                    DruckenBitBtnClick(f.st, f.view);
+                    return true;
+                case PersDatenBitBtn:
+                    PersDatenBitBtnClick(f.view, f.printer);
                     return true;
                 default:
                     return false;
