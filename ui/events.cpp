@@ -2,6 +2,7 @@
 
 #include "print/printed_plan.h"
 #include "rules/course_plan.h"
+#include "ui/help_texts.h"
 
 namespace belegix {
 
@@ -21,6 +22,21 @@ bool Dispatch(Form& f, Control c, Event e) {
                     return true;
                 case PersDatenBitBtn:
                     PersDatenBitBtnClick(f.view, f.printer);
+                    return true;
+                case IntHilfeBitBtn:
+                    IntHilfeBitBtnClick(f.view);
+                    return true;
+                case ProfilHilfeBitBtn:
+                    ProfilHilfeBitBtnClick(f.view);
+                    return true;
+                case PFachHilfeBitBtn:
+                    PFachHilfeBitBtnClick(f.view);
+                    return true;
+                case AuflagenHilfeBitBtn:
+                    AuflagenHilfeBitBtnClick(f.view);
+                    return true;
+                case KurseHilfeBitBtn:
+                    KurseHilfeBitBtnClick(f.view);
                     return true;
                 default:
                     return false;

@@ -18,6 +18,9 @@ std::string_view Memo1();
 // Status-bar panels 2 and 3 (0 and 1 are the clock); empty for other panels.
 std::string_view StatusText(int panel);
 
+// The help text of step 0 (intensive foreign language) to step 4 (further courses).
+std::string_view HelpText(int step);
+
 // The hint shown when the mouse rests on a control; empty where it has none.
 std::string_view Hint(Control c);
 
