@@ -92,6 +92,7 @@ struct ChoiceState {
     KeyedArray<TwoHour, Counter, kTwoHourCount> KursSpalte2;
     KeyedArray<TwoHour, Flag, kTwoHourCount> ZeitOffen;
     Flag ZusatzSchritt = 0;
+    Flag ZusatzPanelOffen = 0;  // the period panel is shown; not reset, like the panel itself
     Flag ErgebnisAktiv = 0;
 
     // Results of the last plan evaluation.

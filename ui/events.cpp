@@ -1,7 +1,9 @@
 #include "ui/events.h"
 
 #include "print/printed_plan.h"
+#include "rules/additional_courses.h"
 #include "rules/course_plan.h"
+#include "rules/obligations.h"
 #include "ui/help_texts.h"
 
 namespace belegix {
@@ -13,6 +15,18 @@ bool Dispatch(Form& f, Control c, Event e) {
             switch (c) {
                 case ResetBitBtn:
                     ResetBitBtnClick(f.st, f.view);
+                    return true;
+                case AuflagenBitBtn:
+                    AuflagenBitBtnClick(f.st, f.view);
+                    return true;
+                case GroupBox3:
+                    GroupBox3Click(f.st, f.view);
+                    return true;
+                case FZusatzkurseBitBtn:
+                    FZusatzkurseBitBtnClick(f.st, f.view);
+                    return true;
+                case WeiterBitBtn:
+                    WeiterBitBtnClick(f.st, f.view);
                     return true;
                 case ErgebnisBitBtn:
                     ErgebnisBitBtnClick(f.st, f.view);
@@ -43,11 +57,29 @@ bool Dispatch(Form& f, Control c, Event e) {
             }
         case Event::Change:
             switch (c) {
+                case NaturBox:
+                    NaturBoxChange(f.st, f.view);
+                    return true;
+                case KuMuBox:
+                    KuMuBoxChange(f.st, f.view);
+                    return true;
+                case PoBox:
+                    PoBoxChange(f.st, f.view);
+                    return true;
+                case GeBox:
+                    GeBoxChange(f.st, f.view);
+                    return true;
+                case ZusatzBox:
+                    ZusatzBoxChange(f.st, f.view);
+                    return true;
                 default:
                     return false;
             }
         case Event::Enter:
             switch (c) {
+                case GroupBox3:
+                    GroupBox3Enter(f.st, f.view);
+                    return true;
                 case ErgebnisBitBtn:
                     ErgebnisBitBtnEnter(f.st);
                     return true;
