@@ -461,13 +461,28 @@ TEST_F(AdditionalCourses, WeiterWhileThePanelIsOpenWritesNothingAndChangesNothin
     EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
     EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Orange);
 
-    // Once the period is chosen the course goes in as usual.
+    EXPECT_EQ(v.Text(Gks), "");  // no evaluation either
+
+    // Once the period is chosen the course goes in as usual, and the plan is evaluated.
     ConfirmPeriod(0);
     v.ClearBoxes();
     WeiterBitBtnClick(st, v);
-    EXPECT_TRUE(v.Boxes().empty());
+    EXPECT_NE(v.BoxTexts().front(), kOption);
     EXPECT_EQ(v.Cell(2, Row(En)), "Z4");
-    EXPECT_EQ(v.Cell(4, Row(En)), " ");
+    EXPECT_EQ(v.Cell(3, Row(En)), "Z4");
+    EXPECT_NE(v.Text(Gks), "");
+}
+
+TEST_F(AdditionalCourses, WeiterEvaluatesThePlanOnlyOnceErgebnisHadTheFocus) {
+    OfferStepFour();
+    AddCourse(7, 0);
+    EXPECT_EQ(v.Text(Gks), "");
+    EXPECT_TRUE(v.Boxes().empty());
+
+    st.ErgebnisAktiv = 1;
+    AddCourse(7, 1);
+    EXPECT_NE(v.Text(Gks), "");
+    EXPECT_FALSE(v.Boxes().empty());  // the verdict
 }
 
 TEST_F(AdditionalCourses, EveryHandlerIsWiredToItsEvent) {
