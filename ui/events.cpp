@@ -3,6 +3,7 @@
 #include "print/printed_plan.h"
 #include "rules/additional_courses.h"
 #include "rules/course_plan.h"
+#include "rules/exam_checks/checks.h"
 #include "rules/obligations.h"
 #include "ui/help_texts.h"
 
@@ -27,6 +28,9 @@ bool Dispatch(Form& f, Control c, Event e) {
                     return true;
                 case WeiterBitBtn:
                     WeiterBitBtnClick(f.st, f.view);
+                    return true;
+                case PFachBitBtn:
+                    PFachBitBtnClick(f.st, f.view);
                     return true;
                 case ErgebnisBitBtn:
                     ErgebnisBitBtnClick(f.st, f.view);
