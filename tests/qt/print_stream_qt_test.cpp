@@ -1,0 +1,188 @@
+// The real print stream, rendering into PDF files on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cmath>
+#include <map>
+
+#include "fake/fake_view.h"
+#include "print/printed_plan.h"
+#include "print/qt_print_stream.h"
+
+namespace belegix {
+namespace {
+
+using test::FakeView;
+using enum Control;
+
+void FillPlan(FakeView& v) {
+    const char* const header[kGridColumns] = {"Fach",  "Pfach", "1.Hj.", "2.Hj.",
+                                              "3.Hj.", "4.Hj.", ""};
+    for (int c = 0; c < kGridColumns; ++c) v.SetCell(c, 0, header[c]);
+    for (int r = 1; r < kGridRows; ++r) {
+        v.SetCell(0, r, r == 3 ? "Französisch" : "Fach " + std::to_string(r));
+        v.SetCell(1, r, r <= 2 ? "P" + std::to_string(r) : " ");
+        for (int c = 2; c <= 5; ++c) v.SetCell(c, r, r % 3 == 0 ? " " : r <= 2 ? "5" : "4");
+        v.SetCell(6, r, r <= 8 ? "A" : r <= 13 ? "B" : r <= 18 ? "C" : " ");
+    }
+    v.SetText(MaskEdit1, "Mustermann");
+    v.SetText(MaskEdit2, "Erika");
+    v.SetText(MaskEdit3, "10c");
+    v.SetText(MaskEdit4, "Gymnasium Lindenhain");
+    v.SetText(ProfilLabel, "Sprachliches Profil");
+    v.SetText(Semester1, "34");
+    v.SetText(Semester2, "34");
+    v.SetText(Semester3, "31");
+    v.SetText(Semester4, "31");
+    v.SetText(SemesterD, "32");
+    v.SetText(Gsq, "36");
+}
+
+// The pieces of the last document grouped into lines by page and top.
+std::map<std::pair<int, double>, std::vector<QtPrintStream::Placed>> Lines(
+    const QtPrintStream& out) {
+    std::map<std::pair<int, double>, std::vector<QtPrintStream::Placed>> lines;
+    for (const auto& p : out.Layout()) lines[{p.page, p.topLeft.y()}].push_back(p);
+    return lines;
+}
+
+struct QtPrint : ::testing::Test {
+    QTemporaryDir dir;
+    QString File(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(QtPrint, ThePageFillsOnePageWithTheGridInCharacterColumns) {
+    FakeView v;
+    FillPlan(v);
+    QtPrintStream out;
+    // Also kept next to the test binary, to be looked at as a picture.
+    out.SetPdfFile(QStringLiteral("printed_plan_sample.pdf"));
+    ASSERT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("printed_plan_sample.pdf")));
+
+    const auto lines = Lines(out);
+    for (const auto& p : out.Layout()) {
+        EXPECT_EQ(p.page, 0) << p.text.toStdString();
+        EXPECT_LE(p.topLeft.x() + p.width, out.PageWidth() + 0.5) << p.text.toStdString();
+    }
+    // 54 lines, 14 of them empty: 40 lines with text, none of them cut.
+    EXPECT_EQ(lines.size(), 40u);
+
+    // Each piece starts where the one before it on the line ended.
+    for (const auto& [key, pieces] : lines)
+        for (std::size_t i = 1; i < pieces.size(); ++i)
+            EXPECT_NEAR(pieces[i].topLeft.x(), pieces[i - 1].topLeft.x() + pieces[i - 1].width,
+                        0.01);
+
+    // Courier New is drawn in a fixed-width font; bold and regular characters are as wide.
+    QPrinter printer(QPrinter::HighResolution);
+    QFont mono(QtPrintStream::InstalledFamily(QStringLiteral("Courier New")));
+    mono.setPointSize(12);
+    EXPECT_EQ(QFontInfo(mono).family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(QtPrintStream::InstalledFamily(QStringLiteral("Arial")),
+              QStringLiteral("Liberation Sans"));
+    const double cell = QFontMetricsF(mono, &printer).horizontalAdvance(QLatin1Char('M'));
+    QFont bold = mono;
+    bold.setBold(true);
+    EXPECT_NEAR(QFontMetricsF(bold, &printer).horizontalAdvance(QStringLiteral("Fach")), 4 * cell,
+                0.01);
+
+    // Every grid and separator line: five blanks, then 63 characters ending at one x.
+    int gridLines = 0;
+    for (const auto& [key, pieces] : lines) {
+        // Grid lines hold the five blanks and seven fields.
+        if (pieces.size() != 8 || pieces[0].text != QStringLiteral("     ")) continue;
+        ++gridLines;
+        EXPECT_NEAR(pieces[1].topLeft.x(), 5 * cell, 0.01);
+        EXPECT_NEAR(pieces.back().topLeft.x() + pieces.back().width, 68 * cell, 0.01);
+    }
+    EXPECT_EQ(gridLines, 21);  // heading and twenty subjects
+    int separators = 0;
+    for (const auto& p : out.Layout())
+        if (p.text == QString(63, QLatin1Char('='))) {
+            ++separators;
+            EXPECT_NEAR(p.topLeft.x() + p.width, 68 * cell, 0.01);
+        }
+    EXPECT_EQ(separators, 5);
+}
+
+TEST_F(QtPrint, ALineIsAsHighAsItsTallestPiece) {
+    QtPrintStream out;
+    out.SetPdfFile(File("heights.pdf"));
+    ASSERT_EQ(out.Open(), std::nullopt);
+    out.SetFontName("Courier New");
+    out.SetFontSize(12);
+    out.Write("abc");
+    out.SetFontSize(20);
+    out.Write("def");
+    out.SetFontSize(10);
+    out.NewLine();
+    out.NewLine();  // an empty line in 10 point
+    out.Write("ghi");
+    ASSERT_EQ(out.Close(), std::nullopt);
+
+    QPrinter printer(QPrinter::HighResolution);
+    QFont f(QStringLiteral("Liberation Mono"));
+    f.setPointSize(20);
+    const double h20 = QFontMetricsF(f, &printer).height();
+    f.setPointSize(10);
+    const double h10 = QFontMetricsF(f, &printer).height();
+    ASSERT_EQ(out.Layout().size(), 3u);
+    EXPECT_NEAR(out.Layout()[2].topLeft.y(), h20 + h10, 0.01);
+    EXPECT_NEAR(out.Layout()[2].topLeft.x(), 0, 0.01);
+}
+
+TEST_F(QtPrint, LongTextsAreCutAtTheEdgeAndContinueOnNewPages) {
+    FakeView v;
+    FillPlan(v);
+    v.SetText(MaskEdit1, std::string(2000, 'x'));
+    v.SetText(MaskEdit2, "Tab\there 😀🎓 \xd9\x85\xd8\xaf\xd8\xb1\xd8\xb3\xd8\xa9");
+    QtPrintStream out;
+    out.SetPdfFile(QStringLiteral("printed_plan_long_sample.pdf"));
+    ASSERT_EQ(PrintPlan(v, out), std::nullopt);
+
+    QString name;
+    int lastPage = 0;
+    for (const auto& p : out.Layout()) {
+        EXPECT_LE(p.topLeft.x() + p.width, out.PageWidth() + 0.5);
+        lastPage = std::max(lastPage, p.page);
+        if (p.text.startsWith(QLatin1Char('x'))) name += p.text;
+    }
+    EXPECT_EQ(name, QString(2000, QLatin1Char('x')));  // nothing lost at the cuts
+    EXPECT_EQ(lastPage, 1);                            // the name pushed the page over
+    EXPECT_GT(out.Layout().size(), 100u);
+}
+
+TEST_F(QtPrint, ATargetThatCannotBeWrittenGivesAnErrorText) {
+    QtPrintStream out;
+    out.SetPdfFile(File("missing/dir/plan.pdf"));
+    const auto error = out.Open();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("plan.pdf"), std::string::npos);
+    out.Write("nothing");  // harmless after a failed start
+    out.NewLine();
+}
+
+TEST(QtPrintFileName, ProposesNameAndFirstNameAsAFileName) {
+    EXPECT_EQ(QtPrintStream::ProposedFileName(QStringLiteral("Müller"), QStringLiteral("Jörg")),
+              QStringLiteral("Kurswahl_Müller_Jörg.pdf"));
+    EXPECT_EQ(QtPrintStream::ProposedFileName(QStringLiteral("a/b"), QStringLiteral("c\td")),
+              QStringLiteral("Kurswahl_a_b_c_d.pdf"));
+    EXPECT_EQ(QtPrintStream::ProposedFileName(QString(2000, QLatin1Char('x')), QString()).size(),
+              124);
+}
+
+}  // namespace
+}  // namespace belegix
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
