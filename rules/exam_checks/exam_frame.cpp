@@ -117,6 +117,12 @@ Counter GqAdditionOf(Subject s) {
     }
 }
 
+bool IntensiveLanguageDiffers(const ChoiceState& st) {
+    const bool differs =
+        st.Int[Fr] != st.PFach[Fr] || st.Int[Sn] != st.PFach[Sn] || st.Int[La] != st.PFach[La];
+    return st.IntGewaehlt == st.NurEineFs && differs;
+}
+
 Control BoxOf(Obligation k) {
     switch (k) {
         case Obligation::De:

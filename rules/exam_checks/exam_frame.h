@@ -54,6 +54,11 @@ std::optional<Obligation> ObligationOf(Subject s);
 // half-years anyway, 4 for those that count with none, 0 for the rest.
 Counter GqAdditionOf(Subject s);
 
+// The intensive-language condition on `GqKurse`: the student's answers of step 0 agree
+// (`IntGewaehlt` = `NurEineFs`) and for at least one of Französisch, Spanisch, Latein being the
+// intensive language differs from being an exam subject.
+bool IntensiveLanguageDiffers(const ChoiceState& st);
+
 // The step-3 box of an obligation and the index of its "bereits erfüllt" item.
 Control BoxOf(Obligation k);
 int MetItemOf(Obligation k);

@@ -91,9 +91,7 @@ void CheckProfilA(ChoiceState& st, View& v) {
     // A third language counts with all four half-years.
     if (st.FspZahl == 3) st.GqKurse += 4;
 
-    const bool intDiffers =
-        st.Int[Fr] != st.PFach[Fr] || st.Int[Sn] != st.PFach[Sn] || st.Int[La] != st.PFach[La];
-    if (st.IntGewaehlt == st.NurEineFs && intDiffers && st.FspZahl > 1) st.GqKurse += 2;
+    if (exam::IntensiveLanguageDiffers(st) && st.FspZahl > 1) st.GqKurse += 2;
 
     c.TaskFieldRule(exam::FieldTest::Direct);
     c.CoreSubjectRule();
