@@ -27,6 +27,7 @@ class QtPrintStream : public PrintStream {
     QtPrintStream(const QtPrintStream&) = delete;
     QtPrintStream& operator=(const QtPrintStream&) = delete;
 
+    void SetDialogParent(QWidget* parent) { dialogParent_ = parent; }
     // Renders every document into this PDF file instead of a printer, without any dialog.
     // An empty name goes back to the default printer.
     void SetPdfFile(const QString& file) { pdfFile_ = file; }
