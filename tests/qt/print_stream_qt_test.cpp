@@ -3,12 +3,16 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 #include <map>
+#include <memory>
 
 #include "fake/fake_view.h"
 #include "print/printed_plan.h"
@@ -166,6 +170,53 @@ TEST_F(QtPrint, ATargetThatCannotBeWrittenGivesAnErrorText) {
     EXPECT_NE(error->find("plan.pdf"), std::string::npos);
     out.Write("nothing");  // harmless after a failed start
     out.NewLine();
+}
+
+// Answers the save dialog as soon as it shows: with `file`, or cancelled when empty; returns
+// where the dialog proposed to save once it has been answered.
+std::shared_ptr<QString> AnswerSaveDialog(const QString& file) {
+    auto proposed = std::make_shared<QString>();
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, file, proposed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        const QStringList selected = dialog->selectedFiles();
+        *proposed = selected.isEmpty() ? QString() : selected.first();
+        if (file.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    timer->start(10);
+    return proposed;
+}
+
+TEST_F(QtPrint, WithoutAPrinterThePageCanBeSavedAsPdfOrNotAtAll) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
+    FakeView v;
+    FillPlan(v);
+    QtPrintStream out;
+    out.SetFileNameProposal([&] {
+        return dir.filePath(
+            QtPrintStream::ProposedFileName(QStringLiteral("Mustermann"), QStringLiteral("Erika")));
+    });
+
+    // Cancelled: no error, nothing written.
+    const auto proposed = AnswerSaveDialog(QString());
+    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_EQ(*proposed, File("Kurswahl_Mustermann_Erika.pdf"));
+    EXPECT_TRUE(out.Layout().empty());
+    EXPECT_FALSE(QFile::exists(File("Kurswahl_Mustermann_Erika.pdf")));
+
+    // Accepted with the proposed name: the page is in that file.
+    AnswerSaveDialog(File("Kurswahl_Mustermann_Erika.pdf"));
+    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_TRUE(QFile::exists(File("Kurswahl_Mustermann_Erika.pdf")));
+    EXPECT_FALSE(out.Layout().empty());
 }
 
 TEST(QtPrintFileName, ProposesNameAndFirstNameAsAFileName) {
