@@ -4,7 +4,9 @@
 #include "rules/additional_courses.h"
 #include "rules/course_plan.h"
 #include "rules/exam_checks/checks.h"
+#include "rules/intensive_language.h"
 #include "rules/obligations.h"
+#include "rules/profile.h"
 #include "ui/help_texts.h"
 
 namespace belegix {
@@ -16,6 +18,12 @@ bool Dispatch(Form& f, Control c, Event e) {
             switch (c) {
                 case ResetBitBtn:
                     ResetBitBtnClick(f.st, f.view);
+                    return true;
+                case IntFSprBitBtn:
+                    IntFSprBitBtnClick(f.st, f.view);
+                    return true;
+                case ProfilBitBtn:
+                    ProfilBitBtnClick(f.st, f.view);
                     return true;
                 case AuflagenBitBtn:
                     AuflagenBitBtnClick(f.st, f.view);

@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake/fake_view.h"
+#include "rules/choice_state.h"
+#include "rules/intensive_language.h"
+#include "rules/profile.h"
+#include "unit/design_items.h"
+
+namespace belegix {
+namespace {
+
+using enum Control;
+using Items = std::vector<std::string>;
+
+const std::string kOption = "\nDu musst unbedingt eine Option auswählen!\n";
+
+// The lists each profile gives its boxes, written out in full.
+struct Expected {
+    std::string caption;
+    Items lk1, lk2, p3, p4, p5, bextra;
+    int lk1Selected;
+    bool bextraEnabled;
+    Control sp2;
+};
+
+const Items kP3AKuMu = {"Deutsch",  "Englisch", "Französisch", "Spanisch",   "Kunst",
+                        "Musik",    "Erdkunde", "Geschichte",  "Politik-W.", "Mathematik",
+                        "Biologie", "Chemie",   "Physik"};
+const Items kP4Full = {"Deutsch",  "Englisch",   "Französisch", "Latein",    "Spanisch",
+                       "Erdkunde", "Geschichte", "Politik-W.",  "Religion",  "Mathematik",
+                       "Biologie", "Chemie",     "Physik",      "Informatik"};
+const Items kP5Full = {"Deutsch",     "Englisch", "Französisch", "Latein",     "Spanisch",
+                       "Darst.Spiel", "Erdkunde", "Geschichte",  "Politik-W.", "Religion",
+                       "Mathematik",  "Biologie", "Chemie",      "Physik",     "Informatik"};
+const Items kNone = {"Brauchst Du nicht!"};
+const Items kExtra = {"Bitte wählen", "Englisch", "Französich", "Latein",    "Spanisch",
+                      "Biologie",     "Chemie",   "Physik",     "Informatik"};
+
+Expected ExpectedFor(int profile) {
+    switch (profile) {
+        case 0:
+            return {"Sprachliches Profil",
+                    {"Englisch", "Französisch", "Spanisch"},
+                    {"Deutsch", "Englisch", "Französisch", "Spanisch"},
+                    kP3AKuMu,
+                    kP4Full,
+                    kP5Full,
+                    kNone,
+                    -1,
+                    false,
+                    Label16};
+        case 1:
+            return {"Künstlerisch-musisches Profil",
+                    {"Kunst", "Musik"},
+                    {"Deutsch", "Mathematik"},
+                    kP3AKuMu,
+                    kP4Full,
+                    {"Deutsch", "Englisch", "Französisch", "Latein", "Spanisch", "Erdkunde",
+                     "Geschichte", "Politik-W.", "Religion", "Mathematik", "Biologie", "Chemie",
+                     "Physik", "Informatik"},
+                    kNone,
+                    -1,
+                    false,
+                    Label16};
+        case 2:
+            return {"Gesellschaftswissenschaftliches Profil",
+                    {"Geschichte"},
+                    {"Deutsch", "Englisch", "Französisch", "Spanisch", "Mathematik", "Biologie",
+                     "Chemie", "Physik"},
+                    {"Politik-W.", "Erdkunde"},
+                    {"Deutsch", "Englisch", "Französisch", "Latein", "Spanisch", "Erdkunde",
+                     "Politik-W.", "Religion", "Mathematik", "Biologie", "Chemie", "Physik",
+                     "Informatik"},
+                    {"Deutsch", "Englisch", "Französisch", "Latein", "Spanisch", "Darst.Spiel",
+                     "Erdkunde", "Politik-W.", "Religion", "Mathematik", "Biologie", "Chemie",
+                     "Physik", "Informatik"},
+                    kExtra,
+                    0,
+                    true,
+                    Label17};
+        case 3:
+            return {"Mathematisch-naturwissenschaftliches Profil",
+                    {"Biologie", "Chemie", "Physik"},
+                    {"Mathematik", "Biologie", "Chemie", "Physik"},
+                    {"Deutsch", "Englisch", "Französisch", "Spanisch", "Kunst", "Musik", "Erdkunde",
+                     "Geschichte", "Politik-W."},
+                    kP4Full,
+                    kP5Full,
+                    kNone,
+                    -1,
+                    false,
+                    Label16};
+        default:
+            return {"Sportliches Profil",
+                    {"Sport"},
+                    {"Biologie", "Chemie", "Physik"},
+                    {"Deutsch", "Englisch", "Französisch", "Spanisch", "Erdkunde", "Geschichte",
+                     "Politik-Wirtschaft", "Mathematik"},
+                    {"Deutsch", "Englisch", "Französisch", "Latein", "Spanisch", "Erdkunde",
+                     "Geschichte", "Politik-W.", "Religion", "Mathematik", "Biologie", "Chemie",
+                     "Physik"},
+                    {"Deutsch", "Englisch", "Französisch", "Latein", "Spanisch", "Darst.Spiel",
+                     "Erdkunde", "Geschichte", "Politik-W.", "Religion", "Mathematik", "Biologie",
+                     "Chemie", "Physik"},
+                    kExtra,
+                    0,
+                    true,
+                    Label16};
+    }
+}
+
+// The reset window with the design's items; `intensive` switches step 0 on before the reset.
+struct Window {
+    ChoiceState st;
+    test::FakeView view;
+
+    explicit Window(bool intensive = false) {
+        test::FillDesignItems(view);
+        test::SetItems(view, IntFSprComboBox, {"Französisch", "Latein", "Spanisch", "keine"});
+        FormCreate(st, view);
+        if (intensive) {
+            st.IntSchrittAktiv = 1;
+            ResetAll(st, view);
+        }
+    }
+    void Confirm(int profile) {
+        view.Pick(ProfilRadioGroup, profile);
+        ProfilBitBtnClick(st, view);
+    }
+};
+
+bool SameControl(const test::FakeControl& a, const test::FakeControl& b) {
+    return a.text == b.text && a.index == b.index && a.items == b.items && a.enabled == b.enabled &&
+           a.visible == b.visible && a.colour == b.colour && a.fontColour == b.fontColour &&
+           a.left == b.left;
+}
+
+// Every control except `except` and every grid cell are as in `before`.
+void ExpectUnchanged(const test::FakeView& before, const test::FakeView& after, Control except) {
+    for (Control c : AllControls()) {
+        if (c == except) continue;
+        EXPECT_TRUE(SameControl(before.Get(c), after.Get(c))) << ControlName(c);
+    }
+    for (int col = 0; col < kGridColumns; ++col)
+        for (int row = 0; row < kGridRows; ++row)
+            EXPECT_EQ(before.Cell(col, row), after.Cell(col, row)) << col << "," << row;
+}
+
+void ExpectMarked(const test::FakeView& v, Control label, const char* caption) {
+    EXPECT_EQ(v.Text(label), caption) << ControlName(label);
+    EXPECT_EQ(v.Get(label).left, 6) << ControlName(label);
+    EXPECT_EQ(v.Get(label).fontColour, Colour::Red) << ControlName(label);
+}
+
+void ExpectPlain(const test::FakeView& v, Control label, const char* caption) {
+    EXPECT_EQ(v.Text(label), caption) << ControlName(label);
+    EXPECT_EQ(v.Get(label).left, 10) << ControlName(label);
+    EXPECT_EQ(v.Get(label).fontColour, Colour::Navy) << ControlName(label);
+}
+
+void ExpectListsOf(const test::FakeView& v, int profile, bool fromReset = true) {
+    const Expected e = ExpectedFor(profile);
+    EXPECT_EQ(v.Text(ProfilLabel), e.caption);
+    EXPECT_EQ(v.Get(Lk1Box).items, e.lk1);
+    EXPECT_EQ(v.Get(Lk2Box).items, e.lk2);
+    EXPECT_EQ(v.Get(P3Box).items, e.p3);
+    EXPECT_EQ(v.Get(P4Box).items, e.p4);
+    EXPECT_EQ(v.Get(P5Box).items, e.p5);
+    EXPECT_EQ(v.Get(BExtraBox).items, e.bextra);
+    EXPECT_EQ(v.ItemIndex(BExtraBox), 0);
+    EXPECT_EQ(v.Text(BExtraBox), e.bextra[0]);
+    // Profiles with the additional obligation leave the box as it was, which after a reset is
+    // enabled.
+    if (fromReset || !e.bextraEnabled) {
+        EXPECT_EQ(v.Get(BExtraBox).enabled, e.bextraEnabled);
+    }
+}
+
+class EachProfile : public ::testing::TestWithParam<int> {};
+
+TEST_P(EachProfile, FillsListsMarksCorePositionsAndOpensStepTwo) {
+    const int profile = GetParam();
+    const Expected e = ExpectedFor(profile);
+    Window w;
+    w.Confirm(profile);
+    const test::FakeView& v = w.view;
+
+    EXPECT_TRUE(v.Boxes().empty());
+    ExpectListsOf(v, profile);
+
+    // P1 and P2 or P3 are the core positions.
+    ExpectMarked(v, Label15, "SP1");
+    ExpectMarked(v, e.sp2, "SP2");
+    if (e.sp2 == Label17) {
+        ExpectPlain(v, Label16, "P2");
+    } else {
+        ExpectPlain(v, Label17, "P3");
+    }
+
+    // Only the fixed first subject is selected; the other boxes keep the reset's prompts.
+    EXPECT_EQ(v.ItemIndex(Lk1Box), e.lk1Selected);
+    EXPECT_EQ(v.Text(Lk1Box), e.lk1Selected == 0 ? e.lk1[0] : "1. Prüfungsfach (eA)");
+    EXPECT_EQ(v.ItemIndex(Lk2Box), -1);
+    EXPECT_EQ(v.Text(Lk2Box), "2. Prüfungsfach (eA)");
+    EXPECT_EQ(v.ItemIndex(P3Box), -1);
+    EXPECT_EQ(v.Text(P3Box), "3. Prüfungsfach (eA)");
+    EXPECT_EQ(v.ItemIndex(P4Box), -1);
+    EXPECT_EQ(v.Text(P4Box), "P4 (gA schriftlich)");
+    EXPECT_EQ(v.ItemIndex(P5Box), -1);
+    EXPECT_EQ(v.Text(P5Box), "P5 (gA mündlich)");
+
+    // Step 1 closed, step 2 open; the profile stays selected.
+    EXPECT_EQ(v.ItemIndex(ProfilRadioGroup), profile);
+    EXPECT_EQ(v.GetColour(ProfilRadioGroup), Colour::Silver);
+    EXPECT_FALSE(v.Get(ProfilRadioGroup).enabled);
+    EXPECT_FALSE(v.Get(ProfilBitBtn).enabled);
+    EXPECT_EQ(v.GetColour(GroupBox1), Colour::Orange);
+    EXPECT_TRUE(v.Get(GroupBox1).enabled);
+    EXPECT_TRUE(v.Get(PFachBitBtn).enabled);
+    // Nothing of step 3 opens yet.
+    EXPECT_FALSE(v.Get(GroupBox2).enabled);
+    EXPECT_FALSE(v.Get(AuflagenBitBtn).enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfilBitBtnClick, EachProfile, ::testing::Range(0, 5));
+
+TEST(ProfilBitBtnClick, OnlyForeignLanguagesOfferLateinAndOnlyBasicLevelOffersReligion) {
+    for (int profile = 0; profile < 5; ++profile) {
+        Window w;
+        w.Confirm(profile);
+        for (Control box : {Lk1Box, Lk2Box, P3Box}) {
+            for (const std::string& item : w.view.Get(box).items) {
+                EXPECT_NE(item, "Latein") << profile;
+                EXPECT_NE(item, "Religion") << profile;
+                EXPECT_NE(item, "Informatik") << profile;
+                EXPECT_NE(item, "Darst.Spiel") << profile;
+            }
+        }
+    }
+}
+
+TEST(ProfilBitBtnClick, NoProfileShowsTheMessageAndChangesNothingElse) {
+    Window w;
+    const test::FakeView before = w.view;
+    const ChoiceState stBefore = w.st;
+    ProfilBitBtnClick(w.st, w.view);
+
+    ASSERT_EQ(w.view.Boxes().size(), 1u);
+    EXPECT_EQ(w.view.Boxes()[0].kind, test::Box::Kind::Information);
+    EXPECT_EQ(w.view.Boxes()[0].text, kOption);
+    EXPECT_EQ(w.view.Boxes()[0].buttons, DlgButtons::Ok);
+    EXPECT_EQ(w.view.Get(ProfilRadioGroup).repaints, before.Get(ProfilRadioGroup).repaints + 1);
+    ExpectUnchanged(before, w.view, ProfilRadioGroup);
+    EXPECT_TRUE(SameControl(before.Get(ProfilRadioGroup), w.view.Get(ProfilRadioGroup)));
+    EXPECT_EQ(w.st.GqKurse, stBefore.GqKurse);
+    // Step 2 stays closed, step 1 open.
+    EXPECT_FALSE(w.view.Get(GroupBox1).enabled);
+    EXPECT_FALSE(w.view.Get(PFachBitBtn).enabled);
+    EXPECT_TRUE(w.view.Get(ProfilBitBtn).enabled);
+}
+
+TEST(ProfilBitBtnClick, SecondProfileAfterStepZeroLeavesTheFirstProfilesMark) {
+    Window w{/*intensive=*/true};
+    w.Confirm(0);
+    ExpectMarked(w.view, Label16, "SP2");
+
+    // Step 0 opens step 1 again without restoring the labels.
+    IntFSprBitBtnClick(w.st, w.view);
+    EXPECT_TRUE(w.view.Get(ProfilBitBtn).enabled);
+    EXPECT_EQ(w.view.GetColour(ProfilRadioGroup), Colour::Orange);
+    w.Confirm(2);
+
+    EXPECT_TRUE(w.view.Boxes().empty());
+    ExpectListsOf(w.view, 2, /*fromReset=*/false);
+    ExpectMarked(w.view, Label15, "SP1");
+    ExpectMarked(w.view, Label16, "SP2");  // left from profile 0
+    ExpectMarked(w.view, Label17, "SP2");
+    EXPECT_EQ(w.view.ItemIndex(Lk1Box), 0);
+    // Profile 0 disabled the box and profile 2 does not enable it.
+    EXPECT_FALSE(w.view.Get(BExtraBox).enabled);
+}
+
+TEST(ProfilBitBtnClick, ProfileWithoutExtraObligationAfterOneWithItDisablesTheBox) {
+    Window w{/*intensive=*/true};
+    w.Confirm(4);
+    EXPECT_TRUE(w.view.Get(BExtraBox).enabled);
+    IntFSprBitBtnClick(w.st, w.view);
+    w.Confirm(3);
+    ExpectListsOf(w.view, 3, /*fromReset=*/false);
+    // The "Sport" the sport profile selected went with its list.
+    EXPECT_EQ(w.view.ItemIndex(Lk1Box), -1);
+    EXPECT_EQ(w.view.Get(Lk1Box).items, (Items{"Biologie", "Chemie", "Physik"}));
+}
+
+TEST(ProfilBitBtnClick, ResetRestoresLabelsAndPrompts) {
+    Window w;
+    w.Confirm(2);
+    ResetAll(w.st, w.view);
+    ExpectPlain(w.view, Label15, "P1");
+    ExpectPlain(w.view, Label16, "P2");
+    ExpectPlain(w.view, Label17, "P3");
+    EXPECT_EQ(w.view.Text(ProfilLabel), "");
+    w.Confirm(1);
+    ExpectListsOf(w.view, 1);
+    ExpectMarked(w.view, Label16, "SP2");
+    ExpectPlain(w.view, Label17, "P3");
+    EXPECT_EQ(w.view.Text(Lk1Box), "1. Prüfungsfach (eA)");
+}
+
+}  // namespace
+}  // namespace belegix
