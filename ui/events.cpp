@@ -8,6 +8,7 @@
 #include "rules/obligations.h"
 #include "rules/profile.h"
 #include "ui/help_texts.h"
+#include "ui/window_handlers.h"
 
 namespace belegix {
 
@@ -63,6 +64,12 @@ bool Dispatch(Form& f, Control c, Event e) {
                     return true;
                 case KurseHilfeBitBtn:
                     KurseHilfeBitBtnClick(f.view);
+                    return true;
+                case BitBtnHinweise:
+                    BitBtnHinweiseClick(f.view);
+                    return true;
+                case BeendenBitBtn:
+                    BeendenBitBtnClick(f.view);
                     return true;
                 default:
                     return false;
