@@ -91,8 +91,8 @@ class RecordingPrintStream : public PrintStream {
 
     std::optional<std::string> Open() override {
         ops_ = Json::Array();
-        family_ = "Arial";
-        size_ = 10;
+        family_ = "Courier New";
+        size_ = 12;
         bold_ = underline_ = false;
         colour_ = Colour::Black;
         return next_ ? next_->Open() : std::nullopt;
@@ -137,8 +137,8 @@ class RecordingPrintStream : public PrintStream {
   private:
     std::unique_ptr<PrintStream> next_;
     Json ops_ = Json::Array();
-    std::string family_ = "Arial";
-    int size_ = 10;
+    std::string family_ = "Courier New";
+    int size_ = 12;
     bool bold_ = false;
     bool underline_ = false;
     Colour colour_ = Colour::Black;
@@ -460,10 +460,7 @@ int Main(int argc, char* argv[]) {
 
     ScriptedBoxes boxes;
     std::unique_ptr<PrintStream> pdfStream;
-    if (!pdf.empty()) {
-        pdfStream = MakePdfPrintStream(pdf);
-        if (!pdfStream) std::cerr << "belegix-drive: no page renderer for --pdf in this build\n";
-    }
+    if (!pdf.empty()) pdfStream = MakePdfPrintStream(pdf);
     RecordingPrintStream printer(std::move(pdfStream));
 
     MainWindow win(boxes, printer);

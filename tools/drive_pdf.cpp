@@ -1,10 +1,16 @@
 #include "drive_pdf.h"
 
+#include <QString>
+
+#include "print/qt_print_stream.h"
+
 namespace belegix::drive {
 
-std::unique_ptr<PrintStream> MakePdfPrintStream(const std::string& /*file*/) {
-    // Hook for the QPrinter page renderer (print/qt_print_stream.h) set to PDF output.
-    return nullptr;
+std::unique_ptr<PrintStream> MakePdfPrintStream(const std::string& file) {
+    // The program's own page renderer, writing into the file instead of a printer.
+    auto stream = std::make_unique<QtPrintStream>();
+    stream->SetPdfFile(QString::fromStdString(file));
+    return stream;
 }
 
 }  // namespace belegix::drive

@@ -9,7 +9,7 @@
 
 namespace belegix::drive {
 
-// nullptr while the program has no page renderer to hand.
+// The page renderer of the program, set to write the file.
 std::unique_ptr<PrintStream> MakePdfPrintStream(const std::string& file);
 
 }  // namespace belegix::drive
