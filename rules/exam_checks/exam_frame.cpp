@@ -123,6 +123,11 @@ bool IntensiveLanguageDiffers(const ChoiceState& st) {
     return st.IntGewaehlt == st.NurEineFs && differs;
 }
 
+bool IntensiveLanguageNotExamined(const ChoiceState& st) {
+    return (st.IntGewaehlt == st.NurEineFs && st.Int[Fr] == 1 && st.PFach[Fr] == 0) ||
+           (st.Int[La] == 1 && st.PFach[La] == 0) || (st.Int[Sn] == 1 && st.PFach[Sn] == 0);
+}
+
 Control BoxOf(Obligation k) {
     switch (k) {
         case Obligation::De:

@@ -59,6 +59,10 @@ Counter GqAdditionOf(Subject s);
 // intensive language differs from being an exam subject.
 bool IntensiveLanguageDiffers(const ChoiceState& st);
 
+// The intensive-language condition of profiles B and sport: the intensive language is not an
+// exam subject; for Französisch only when the answers of step 0 agree as well.
+bool IntensiveLanguageNotExamined(const ChoiceState& st);
+
 // The step-3 box of an obligation and the index of its "bereits erfüllt" item.
 Control BoxOf(Obligation k);
 int MetItemOf(Obligation k);
