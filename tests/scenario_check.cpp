@@ -144,7 +144,6 @@ int main(int argc, char* argv[]) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     run.setProcessEnvironment(env);
-    run.setWorkingDirectory(QFileInfo(script).absolutePath());
     run.start(drive, {script});
     if (!run.waitForFinished(120000)) {
         Say("the driver did not finish: " + run.errorString());
