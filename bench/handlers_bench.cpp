@@ -1,0 +1,158 @@
+// Latency of the handlers behind each button, against the fake view (no toolkit, no boxes on
+// screen). Each benchmark prepares a window up to the moment before the click once, checks that
+// the click takes the path a student's click takes, and then times the click on a fresh copy of
+// that window in every iteration; copying the window is outside the timed region and reported on
+// its own as Restore.
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "rules/additional_courses.h"
+#include "rules/course_plan.h"
+#include "rules/exam_checks/checks.h"
+#include "rules/obligations.h"
+#include "student_pass.h"
+
+namespace belegix::bench {
+namespace {
+
+using Prepare = std::function<StepError(Window&)>;
+using Handler = std::function<StepError(Window&)>;
+
+// Times `handler` on copies of the window that `prepare` built.
+void Measure(benchmark::State& state, const Prepare& prepare, const Handler& handler) {
+    const auto snapshot = std::make_unique<Window>();
+    if (StepError e = prepare(*snapshot); !e.empty()) {
+        state.SkipWithError(("preparing: " + e).c_str());
+        return;
+    }
+    auto w = std::make_unique<Window>(*snapshot);
+    if (StepError e = handler(*w); !e.empty()) {
+        state.SkipWithError(e.c_str());
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        *w = *snapshot;
+        state.ResumeTiming();
+        handler(*w);
+        benchmark::DoNotOptimize(w->st);
+        benchmark::ClobberMemory();
+    }
+}
+
+StepError UpToExamPicks(Window& w, Profile p) {
+    StepError e;
+    if (!(e = Create(w)).empty()) return e;
+    if (!(e = ChooseProfile(w, p)).empty()) return e;
+    return PickExamSubjects(w, AdmissibleChoice(p));
+}
+
+StepError UpToObligationPicks(Window& w) {
+    StepError e;
+    if (!(e = UpToExamPicks(w, Profile::A)).empty()) return e;
+    if (!(e = ConfirmExamSubjects(w)).empty()) return e;
+    return PickObligations(w);
+}
+
+StepError UpToAdditionalCourse(Window& w) {
+    StepError e;
+    if (!(e = UpToObligationPicks(w)).empty()) return e;
+    if (!(e = ConfirmObligations(w)).empty()) return e;
+    return PickAdditionalCourse(w);
+}
+
+void BM_ResetAll(benchmark::State& state) {
+    Measure(
+        state, [](Window& w) { return CompletePass(w, Profile::A); },
+        [](Window& w) {
+            w.view.ClearBoxes();
+            ResetAll(w.st, w.view);
+            return w.view.Get(Control::GroupBox1).enabled ? "ResetAll left step 2 open"
+                                                          : StepError{};
+        });
+}
+BENCHMARK(BM_ResetAll);
+
+void BM_PFachBitBtnClick(benchmark::State& state) {
+    const auto p = static_cast<Profile>(state.range(0));
+    Measure(
+        state, [p](Window& w) { return UpToExamPicks(w, p); }, ConfirmExamSubjects);
+}
+// 0 A, 1 KuMu, 2 B, 3 C, 4 sport.
+BENCHMARK(BM_PFachBitBtnClick)->ArgName("profile")->DenseRange(0, kProfileCount - 1);
+
+void BM_AuflagenBitBtnClick(benchmark::State& state) {
+    Measure(state, UpToObligationPicks, ConfirmObligations);
+}
+BENCHMARK(BM_AuflagenBitBtnClick);
+
+void BM_WeiterBitBtnClick(benchmark::State& state) {
+    Measure(state, UpToAdditionalCourse, Continue);
+}
+BENCHMARK(BM_WeiterBitBtnClick);
+
+// "Weiter" after "Ergebnis" had the focus: writes the course and evaluates the plan again.
+void BM_WeiterBitBtnClick_Evaluating(benchmark::State& state) {
+    Measure(
+        state,
+        [](Window& w) {
+            StepError e = UpToAdditionalCourse(w);
+            ErgebnisBitBtnEnter(w.st);
+            return e;
+        },
+        [](Window& w) {
+            WeiterBitBtnClick(w.st, w.view);
+            return w.view.Text(Control::Gks) != "0" ? StepError{} : "no evaluation after Weiter";
+        });
+}
+BENCHMARK(BM_WeiterBitBtnClick_Evaluating);
+
+void BM_ErgebnisBitBtnClick(benchmark::State& state) {
+    Measure(
+        state,
+        [](Window& w) {
+            StepError e = UpToAdditionalCourse(w);
+            return e.empty() ? Continue(w) : e;
+        },
+        Evaluate);
+}
+BENCHMARK(BM_ErgebnisBitBtnClick);
+
+// The copy of the prepared window that every benchmark above makes outside its timed region.
+void BM_Restore(benchmark::State& state) {
+    Window snapshot;
+    if (StepError e = CompletePass(snapshot, Profile::A); !e.empty()) {
+        state.SkipWithError(e.c_str());
+        return;
+    }
+    Window w = snapshot;
+    for (auto _ : state) {
+        w = snapshot;
+        benchmark::DoNotOptimize(w.st);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Restore);
+
+// A whole student's way from the window's creation to the evaluated plan, with the window's
+// construction: every handler of the pass in order, and the picks between them.
+void BM_CompletePass(benchmark::State& state) {
+    const auto p = static_cast<Profile>(state.range(0));
+    for (auto _ : state) {
+        Window w;
+        if (StepError e = CompletePass(w, p); !e.empty()) {
+            state.SkipWithError(e.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(w.st);
+    }
+}
+BENCHMARK(BM_CompletePass)->ArgName("profile")->Arg(0)->Arg(1);
+
+}  // namespace
+}  // namespace belegix::bench
+
+BENCHMARK_MAIN();

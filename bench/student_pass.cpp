@@ -1,0 +1,179 @@
+#include "student_pass.h"
+
+#include <array>
+
+#include "rules/additional_courses.h"
+#include "rules/course_plan.h"
+#include "rules/exam_checks/checks.h"
+#include "rules/obligations.h"
+#include "rules/profile.h"
+#include "unit/design_items.h"
+
+namespace belegix::bench {
+
+namespace {
+
+using enum Control;
+
+std::string BoxesShown(const test::FakeView& v) {
+    std::string all;
+    for (const std::string& text : v.BoxTexts()) all += " [" + text + "]";
+    return all;
+}
+
+// A step that shows no box.
+StepError Quiet(Window& w, const char* step) {
+    if (w.view.Boxes().empty()) return {};
+    return std::string(step) + " showed" + BoxesShown(w.view);
+}
+
+bool Open(const Window& w, Control box) {
+    const test::FakeControl& c = w.view.Get(box);
+    return c.enabled && c.index == -1;
+}
+
+// Picks a two-hour course in step 3 and confirms the half-years the period panel offers.
+StepError PickWithPeriod(Window& w, Control box, int item, void (*change)(ChoiceState&, View&),
+                         int period) {
+    w.view.Pick(box, item);
+    change(w.st, w.view);
+    if (!w.view.Get(ZusatzPanel).visible) return "the period panel did not open";
+    w.view.Pick(RGZusatzkurse, period);
+    FZusatzkurseBitBtnClick(w.st, w.view);
+    return Quiet(w, "the period panel");
+}
+
+}  // namespace
+
+ExamChoice AdmissibleChoice(Profile p) {
+    switch (p) {
+        case Profile::A:  // Englisch, Deutsch, Erdkunde, Geschichte, Mathematik: 36 results
+            return {p, 0, 0, 6, 6, 10};
+        case Profile::KuMu:  // Musik, Mathematik, Kunst, Englisch, Geschichte
+            return {p, 1, 1, 4, 1, 6};
+        case Profile::B:  // Geschichte, Deutsch, Politik-W., Englisch, Mathematik
+            return {p, 0, 0, 0, 1, 9};
+        case Profile::C:  // Physik, Mathematik, Deutsch, Englisch, Geschichte
+            return {p, 2, 0, 0, 1, 7};
+        case Profile::Sport:  // Sport, Biologie, Deutsch, Englisch, Politik-W.
+            return {p, 0, 0, 0, 1, 8};
+    }
+    return {p, -1, -1, -1, -1, -1};
+}
+
+StepError Create(Window& w) {
+    test::FillDesignItems(w.view);
+    FormCreate(w.st, w.view);
+    ErgebnisBitBtnClick(w.st, w.view);  // the window's first activation
+    w.view.ClearBoxes();
+    return {};
+}
+
+StepError ChooseProfile(Window& w, Profile p) {
+    w.view.Pick(ProfilRadioGroup, static_cast<int>(p));
+    ProfilBitBtnClick(w.st, w.view);
+    if (!w.view.Get(PFachBitBtn).enabled) return "step 2 did not open";
+    return Quiet(w, "ProfilBitBtnClick");
+}
+
+StepError PickExamSubjects(Window& w, const ExamChoice& c) {
+    const std::array<std::pair<Control, int>, 5> picks = {
+        {{Lk1Box, c.p1}, {Lk2Box, c.p2}, {P3Box, c.p3}, {P4Box, c.p4}, {P5Box, c.p5}}};
+    for (const auto& [box, index] : picks) {
+        if (index >= static_cast<int>(w.view.Get(box).items.size()))
+            return "no item " + std::to_string(index) + " in " + std::string(ControlName(box));
+        w.view.Pick(box, index);
+    }
+    return {};
+}
+
+StepError ConfirmExamSubjects(Window& w) {
+    PFachBitBtnClick(w.st, w.view);
+    if (!w.view.Get(AuflagenBitBtn).enabled) return "step 3 did not open";
+    return Quiet(w, "PFachBitBtnClick");
+}
+
+StepError PickObligations(Window& w) {
+    StepError e;
+    if (Open(w, DeBox)) w.view.Pick(DeBox, 0);
+    if (Open(w, FspBox)) w.view.Pick(FspBox, 0);
+    if (Open(w, KuMuBox) && (e = PickWithPeriod(w, KuMuBox, 1, KuMuBoxChange, 0)) != "") return e;
+    if (Open(w, PoBox) && (e = PickWithPeriod(w, PoBox, 0, PoBoxChange, 1)) != "") return e;
+    if (Open(w, GeBox) && (e = PickWithPeriod(w, GeBox, 0, GeBoxChange, 0)) != "") return e;
+    if (Open(w, ReWnBox)) w.view.Pick(ReWnBox, 0);
+    if (Open(w, MaBox)) w.view.Pick(MaBox, 0);
+    if (Open(w, NaturBox)) {
+        // The first of Biologie, Chemie, Physik that is no exam course.
+        const std::array<Subject, 3> sciences = {Subject::Bi, Subject::Ch, Subject::Ph};
+        for (int i = 0; i < 3; ++i) {
+            if (w.st.PKurs[sciences.at(static_cast<std::size_t>(i))] == 0) {
+                w.view.Pick(NaturBox, i);
+                break;
+            }
+        }
+        NaturBoxChange(w.st, w.view);
+    }
+    if (Open(w, SpBox)) w.view.Pick(SpBox, 0);
+    const test::FakeControl& extra = w.view.Get(BExtraBox);
+    if (extra.enabled && extra.index <= 0 && extra.items.size() > 1) w.view.Pick(BExtraBox, 5);
+    return Quiet(w, "step 3");
+}
+
+StepError ConfirmObligations(Window& w) {
+    AuflagenBitBtnClick(w.st, w.view);
+    if (!w.view.Get(GroupBox3).enabled || w.view.Get(AuflagenBitBtn).enabled)
+        return "step 4 did not open:" + BoxesShown(w.view);
+    return Quiet(w, "AuflagenBitBtnClick");
+}
+
+StepError PickAdditionalCourse(Window& w) {
+    // Focus into `ZusatzBox`, then a science that is neither an exam subject nor the
+    // science obligation, taken in all four half-years.
+    GroupBox3Enter(w.st, w.view);
+    const std::array<std::pair<int, Subject>, 4> candidates = {
+        {{12, Subject::Bi}, {13, Subject::Ch}, {14, Subject::Ph}, {15, Subject::If}}};
+    int item = -1;
+    for (const auto& [index, subject] : candidates) {
+        if (w.st.PFach[subject] == 0 && w.view.ItemIndex(NaturBox) != index - 12) {
+            item = index;
+            break;
+        }
+    }
+    if (item < 0) return "no science left for step 4";
+    w.view.Pick(ZusatzBox, item);
+    ZusatzBoxChange(w.st, w.view);
+    if (!w.view.Get(ZusatzPanel).visible) return "the period panel did not open in step 4";
+    w.view.Pick(RGZusatzkurse, 2);
+    FZusatzkurseBitBtnClick(w.st, w.view);
+    if (!w.view.Get(WeiterBitBtn).enabled) return "Weiter is not enabled";
+    return Quiet(w, "step 4");
+}
+
+StepError Continue(Window& w) {
+    WeiterBitBtnClick(w.st, w.view);
+    return Quiet(w, "WeiterBitBtnClick");
+}
+
+StepError Evaluate(Window& w) {
+    ErgebnisBitBtnEnter(w.st);
+    ErgebnisBitBtnClick(w.st, w.view);
+    // At most one verdict (a plan between the grades may get none).
+    if (w.view.Boxes().size() > 1) return "the evaluation showed" + BoxesShown(w.view);
+    if (w.view.Text(Control::Gks) == "0") return "the evaluation counted no course";
+    return {};
+}
+
+StepError CompletePass(Window& w, Profile p) {
+    StepError e;
+    if (!(e = Create(w)).empty()) return e;
+    if (!(e = ChooseProfile(w, p)).empty()) return e;
+    if (!(e = PickExamSubjects(w, AdmissibleChoice(p))).empty()) return e;
+    if (!(e = ConfirmExamSubjects(w)).empty()) return e;
+    if (!(e = PickObligations(w)).empty()) return e;
+    if (!(e = ConfirmObligations(w)).empty()) return e;
+    if (!(e = PickAdditionalCourse(w)).empty()) return e;
+    if (!(e = Continue(w)).empty()) return e;
+    return Evaluate(w);
+}
+
+}  // namespace belegix::bench
