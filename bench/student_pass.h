@@ -44,7 +44,7 @@ StepError ConfirmObligations(Window& w);
 StepError PickAdditionalCourse(Window& w);
 // "Weiter" writes the course.
 StepError Continue(Window& w);
-// Step 5: "Ergebnis" gets the focus and evaluates the plan; at most one verdict box.
+// Step 5: "Ergebnis" gets the focus and evaluates the plan; one verdict box.
 StepError Evaluate(Window& w);
 
 // Every step from creation to the evaluated plan.
