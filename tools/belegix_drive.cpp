@@ -237,6 +237,12 @@ Json DumpJson(MainWindow& win) {
         .Set("clientWidth", win.width())
         .Set("clientHeight", win.height())
         .Set("resizable", win.minimumSize() != win.maximumSize());
+    // The control that holds the input focus (the innermost one), null for none.
+    std::optional<Control> focus;
+    for (const QWidget* w = QApplication::focusWidget(); w != nullptr && w != &win && !focus;
+         w = w->parentWidget())
+        focus = view.ControlOf(w);
+    window.Set("focus", focus ? Json(ControlName(*focus)) : Json());
 
     Json controls = Json::Object();
     for (Control c : AllControls()) {
