@@ -1,0 +1,126 @@
+// The main window on the offscreen platform: the first activation evaluates the plan once, later
+// activations do not; closing through the title bar asks nothing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/qt_main_window.h"
+
+namespace belegix {
+namespace {
+
+struct RecordingBoxes : MessageBoxes {
+    std::vector<BoxRequest> shown;
+    DlgResult Show(const BoxRequest& box) override {
+        shown.push_back(box);
+        return box.buttons.front();
+    }
+};
+
+struct NoPrinter : PrintStream {
+    std::optional<std::string> Open() override { return std::nullopt; }
+    void SetFontName(const std::string&) override {}
+    void SetFontSize(int) override {}
+    void SetFontStyle(bool, bool) override {}
+    void SetColour(Colour) override {}
+    void Write(const std::string&) override {}
+    void NewLine() override {}
+    std::optional<std::string> Close() override { return std::nullopt; }
+};
+
+void Activate(QWidget& w) {
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+TEST(MainWindowQt, FirstActivationEvaluatesOnceOnly) {
+    RecordingBoxes boxes;
+    NoPrinter printer;
+    MainWindow win(boxes, printer);
+    // Created: the reset has run, the plan not yet.
+    EXPECT_EQ(win.view().Text(Control::Gks), "");
+    EXPECT_EQ(win.view().Cell(0, 1), "");
+    win.show();
+    Activate(win);
+    ASSERT_TRUE(win.activated());
+    EXPECT_EQ(win.view().Text(Control::Gks), "0");
+    EXPECT_EQ(win.view().Cell(0, 1), "Deutsch");
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // Another window takes the activation and gives it back: no second evaluation.
+    win.view().SetText(Control::Gks, "x");
+    QWidget other;
+    other.show();
+    Activate(other);
+    Activate(win);
+    EXPECT_EQ(win.view().Text(Control::Gks), "x");
+}
+
+TEST(MainWindowQt, TitleBarCloseAsksNothing) {
+    RecordingBoxes boxes;
+    NoPrinter printer;
+    MainWindow win(boxes, printer);
+    win.show();
+    Activate(win);
+    EXPECT_TRUE(win.close());
+    EXPECT_TRUE(win.closed());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(MainWindowQt, ObjectNamesAndFixedSize) {
+    RecordingBoxes boxes;
+    NoPrinter printer;
+    MainWindow win(boxes, printer);
+    EXPECT_EQ(win.objectName(), "KurswahlenLiH");
+    EXPECT_EQ(win.size(), QSize(862, 637));
+    EXPECT_EQ(win.minimumSize(), win.maximumSize());
+    for (Control c : AllControls()) {
+        const QString name =
+            QString::fromUtf8(ControlName(c).data(), static_cast<qsizetype>(ControlName(c).size()));
+        EXPECT_EQ(win.findChild<QWidget*>(name), win.widget(c)) << name.toStdString();
+    }
+}
+
+TEST(MainWindowQt, ProgramChangesEmitNoUserSignals) {
+    RecordingBoxes boxes;
+    NoPrinter printer;
+    MainWindow win(boxes, printer);
+    auto* box = static_cast<QComboBox*>(win.widget(Control::KuMuBox));
+    int userSignals = 0;
+    QObject::connect(box, &QComboBox::activated, [&] { ++userSignals; });
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, [&] { ++userSignals; });
+    QtView& v = win.view();
+    v.SetItemIndex(Control::KuMuBox, 1);
+    EXPECT_EQ(v.ItemIndex(Control::KuMuBox), 1);
+    EXPECT_EQ(v.Text(Control::KuMuBox), "Kunst");
+    v.SetText(Control::KuMuBox, "Kunst");
+    EXPECT_EQ(v.ItemIndex(Control::KuMuBox), -1);  // a written text is no selection
+    v.ClearItems(Control::KuMuBox);
+    EXPECT_EQ(v.Text(Control::KuMuBox), "Kunst");  // refilling keeps the shown text
+    v.AddItem(Control::KuMuBox, "eins");
+    EXPECT_EQ(v.ItemIndex(Control::KuMuBox), -1);  // the first item is not selected by itself
+    EXPECT_EQ(v.Text(Control::KuMuBox), "Kunst");
+    v.SetItemIndex(Control::KuMuBox, -1);
+    EXPECT_EQ(v.Text(Control::KuMuBox), "");
+    EXPECT_EQ(userSignals, 0);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(win.widget(Control::ZusatzPanel)->isVisibleTo(&win));
+}
+
+}  // namespace
+}  // namespace belegix
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    belegix::PrepareApplication(app);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
