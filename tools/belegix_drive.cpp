@@ -219,6 +219,7 @@ Json StateJson(const ChoiceState& st) {
     o.Set("KursSpalte2", TwoHourFamily(st.KursSpalte2));
     o.Set("ZeitOffen", TwoHourFamily(st.ZeitOffen));
     o.Set("ZusatzSchritt", static_cast<int>(st.ZusatzSchritt));
+    o.Set("ZusatzPanelOffen", static_cast<int>(st.ZusatzPanelOffen));
     o.Set("ErgebnisAktiv", static_cast<int>(st.ErgebnisAktiv));
     o.Set("KursAnzahl", st.KursAnzahl);
     Json stunden = Json::Array();
