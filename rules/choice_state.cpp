@@ -173,6 +173,9 @@ void ResetAll(ChoiceState& st, View& v) {
     v.SetEnabled(C::GroupBox3, false);
     v.SetColour(C::GroupBox3, Colour::Silver);
     v.SetText(C::ZusatzBox, "");
+    // A reset while the period panel of step 4 is open would otherwise leave the course box
+    // disabled for the rest of the run: nothing else enables it before a course is chosen.
+    v.SetEnabled(C::ZusatzBox, true);
     v.SetEnabled(C::WeiterBitBtn, false);
     st.ZusatzSchritt = 0;
     st.ErgebnisAktiv = 0;

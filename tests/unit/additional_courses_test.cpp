@@ -425,6 +425,23 @@ TEST_F(AdditionalCourses, AResetWhileThePanelIsOpenLeavesItOpenForStepThree) {
     EXPECT_FALSE(v.Get(GroupBox3).enabled);
 }
 
+// After a reset that caught the panel of step 4 open, the next pass can still add courses.
+TEST_F(AdditionalCourses, AResetWhileThePanelIsOpenLeavesTheCourseBoxUsableForTheNextPass) {
+    OfferStepFour();
+    PickZusatz(5);
+    ASSERT_FALSE(v.Get(ZusatzBox).enabled);
+    ResetAll(st, v);
+    EXPECT_TRUE(v.Get(ZusatzBox).enabled);
+    EXPECT_FALSE(v.Get(GroupBox3).enabled);  // the frame keeps the box unusable until step 4
+    ConfirmPeriod(0);
+
+    v.ClearBoxes();
+    OfferStepFour();
+    AddCourse(14, 2);
+    EXPECT_EQ(v.Cell(2, Row(Ph)), "Z4");
+    EXPECT_EQ(v.Cell(5, Row(Ph)), "Z4");
+}
+
 // "Weiter" without a known period: the column range would start at the exam-role column
 // (nothing confirmed yet) or belong to another course (panel still open).
 TEST_F(AdditionalCourses, WeiterBeforeAnyPeriodWritesNothingAndChangesNothing) {
