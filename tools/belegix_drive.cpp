@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
@@ -264,6 +265,9 @@ Json DumpJson(MainWindow& win) {
             o.Set("items", std::move(items));
         }
         if (!w->toolTip().isEmpty()) o.Set("hint", w->toolTip().toStdString());
+        o.Set("accessibleName", w->accessibleName().toStdString());
+        if (!w->accessibleDescription().isEmpty())
+            o.Set("accessibleDescription", w->accessibleDescription().toStdString());
         controls.Set(std::string(ControlName(c)), std::move(o));
     }
 
@@ -295,6 +299,10 @@ class Driver {
 
     // Runs one command; false when the window has closed.
     bool Run(const Command& cmd) {
+        // A list that `key` opened closes when the student turns to anything else.
+        if (cmd.op == Op::Click || cmd.op == Op::Pick || cmd.op == Op::Type ||
+            cmd.op == Op::Focus || cmd.op == Op::Close)
+            ClosePopups();
         switch (cmd.op) {
             case Op::Click:
                 Click(cmd);
@@ -307,6 +315,9 @@ class Driver {
                 break;
             case Op::Focus:
                 if (Reachable(cmd)) win_.widget(cmd.control)->setFocus(Qt::OtherFocusReason);
+                break;
+            case Op::Key:
+                Keys(cmd);
                 break;
             case Op::Answer:
                 boxes_.Queue(cmd.answer);
@@ -406,10 +417,79 @@ class Driver {
         }
     }
 
-    static void Key(QWidget* target, int key, const QString& text) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    static void ClosePopups() {
+        while (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+            QApplication::processEvents();
+        }
+    }
+
+    // key NAME KEYS: NAME gets the focus as with `focus`; then every key goes, pressed and
+    // released, to the control that has the focus at that moment (an open list of a combo box
+    // included); with no control focused, to the window.
+    void Keys(const Command& cmd) {
+        if (!cmd.focused) {
+            if (!Reachable(cmd)) return;
+            ClosePopups();
+            win_.widget(cmd.control)->setFocus(Qt::OtherFocusReason);
+            QApplication::processEvents();
+            if (win_.closed()) return;
+        }
+        const QKeySequence keys = ParseKeys(cmd.text);
+        for (int i = 0; i < keys.count(); ++i) {
+            if (win_.closed()) return;
+            if (!cmd.focused && !Usable(win_, cmd.control) && !QApplication::activePopupWidget()) {
+                Emit(Json::Object().Set("ignored", cmd.source));
+                return;
+            }
+            QWidget* target = QApplication::activePopupWidget();
+            if (target != nullptr && target->focusWidget() != nullptr)
+                target = target->focusWidget();
+            if (target == nullptr) target = QApplication::focusWidget();
+            if (target == nullptr) target = &win_;
+            const QKeyCombination k = keys[i];
+            Key(target, k.key(), KeyText(k), k.keyboardModifiers());
+            QApplication::processEvents();
+        }
+    }
+
+    // The text a key types: a printable character without Ctrl, Alt or Meta.
+    static QString KeyText(QKeyCombination k) {
+        const Qt::KeyboardModifiers mods = k.keyboardModifiers();
+        if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+        switch (k.key()) {
+            case Qt::Key_Tab:
+                return QStringLiteral("\t");
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return QStringLiteral("\r");
+            case Qt::Key_Space:
+                return QStringLiteral(" ");
+            default:
+                break;
+        }
+        const int key = k.key();
+        if (key < Qt::Key_Space || key > Qt::Key_ydiaeresis) return {};
+        const QString text = QString(QChar(key));
+        return mods & Qt::ShiftModifier ? text.toUpper() : text.toLower();
+    }
+
+  public:
+    // The keys of `key` as Qt's key sequence text; empty when they cannot be read.
+    static QKeySequence ParseKeys(const std::string& text) {
+        const QKeySequence keys =
+            QKeySequence::fromString(QString::fromStdString(text), QKeySequence::PortableText);
+        for (int i = 0; i < keys.count(); ++i)
+            if (keys[i].key() == Qt::Key_unknown || keys[i].key() == 0) return {};
+        return keys;
+    }
+
+  private:
+    static void Key(QWidget* target, int key, const QString& text,
+                    Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
         QCoreApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, text);
         QCoreApplication::sendEvent(target, &release);
     }
 
@@ -458,6 +538,9 @@ int Main(int argc, char* argv[]) {
     const Script script = ParseScript(source);
     if (script.error)
         Fail(2, "line " + std::to_string(script.error->line) + ": " + script.error->reason);
+    for (const Command& cmd : script.commands)
+        if (cmd.op == Op::Key && Driver::ParseKeys(cmd.text).isEmpty())
+            Fail(2, "line " + std::to_string(cmd.line) + ": unknown keys \"" + cmd.text + "\"");
 
     // Headless unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

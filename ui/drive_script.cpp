@@ -88,11 +88,11 @@ std::optional<Command> ParseLine(std::string_view line, int number, std::string&
         std::string_view word;
         Op op;
     };
-    constexpr Known kOps[] = {{"click", Op::Click},   {"pick", Op::Pick},
-                              {"type", Op::Type},     {"focus", Op::Focus},
-                              {"answer", Op::Answer}, {"tick", Op::Tick},
-                              {"dump", Op::Dump},     {"screenshot", Op::Screenshot},
-                              {"close", Op::Close}};
+    constexpr Known kOps[] = {
+        {"click", Op::Click}, {"pick", Op::Pick}, {"type", Op::Type},
+        {"focus", Op::Focus}, {"key", Op::Key},   {"answer", Op::Answer},
+        {"tick", Op::Tick},   {"dump", Op::Dump}, {"screenshot", Op::Screenshot},
+        {"close", Op::Close}};
     bool known = false;
     for (const Known& k : kOps)
         if (k.word == word) {
@@ -128,6 +128,21 @@ std::optional<Command> ParseLine(std::string_view line, int number, std::string&
         case Op::Click:
         case Op::Focus:
             if (!control() || !noMore()) return std::nullopt;
+            break;
+        case Op::Key:
+            // `-` for the control that has the focus; the keys are the rest of the line, as
+            // Qt's key sequence text (checked by the driver).
+            if (rest.substr(0, 1) == "-" && (rest.size() == 1 || IsBlank(rest[1]))) {
+                NextWord(rest);
+                cmd.focused = true;
+            } else if (!control()) {
+                return std::nullopt;
+            }
+            if (rest.empty()) {
+                why = "the keys are missing";
+                return std::nullopt;
+            }
+            cmd.text = std::string(rest);
             break;
         case Op::Pick: {
             if (!control()) return std::nullopt;

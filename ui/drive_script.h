@@ -12,15 +12,16 @@
 
 namespace belegix::drive {
 
-enum class Op { Click, Pick, Type, Focus, Answer, Tick, Dump, Screenshot, Close };
+enum class Op { Click, Pick, Type, Focus, Key, Answer, Tick, Dump, Screenshot, Close };
 
 struct Command {
     Op op = Op::Dump;
     int line = 0;        // 1-based line in the script
     std::string source;  // the line as written, without the surrounding blanks
     Control control = Control::StatusBar1;
-    int index = 0;     // pick
-    std::string text;  // type (unescaped), screenshot (the file name)
+    bool focused = false;  // key: `-`, the control that has the focus, instead of a name
+    int index = 0;         // pick
+    std::string text;  // type (unescaped), screenshot (the file name), key (the keys as written)
     DlgResult answer = DlgResult::Ok;
 };
 

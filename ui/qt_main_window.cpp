@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
+#include "ui/accessibility.h"
 #include "ui/help_texts.h"
 #include "ui/qt_widgets.h"
 #include "ui/window_handlers.h"
@@ -89,7 +91,12 @@ MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* paren
     clock_ = [] { return QDateTime::currentDateTime(); };
     build();
     view_.SetCloser([this] { close(); });
-    view_.SetFocusDropped([this] { lastFocus_ = nullptr; });
+    view_.SetFocusDropped([this] {
+        QWidget* panel = widget(Control::ZusatzPanel);
+        const bool inPanel = lastFocus_ && panel->isAncestorOf(lastFocus_);
+        resumeFrom_ = inPanel && panelOpener_ ? panelOpener_.data() : lastFocus_.data();
+        lastFocus_ = nullptr;
+    });
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 
     ShowStatusTexts(view_);
@@ -142,6 +149,10 @@ void MainWindow::build() {
         if (!d.visible) w->hide();
         connectControl(d.control, w);
     }
+    widget(Control::ZusatzPanel)->installEventFilter(this);
+    built_ = true;
+    applyTabOrder();
+    view_.UpdateAccessibleTexts(Control::Gks);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -240,6 +251,7 @@ QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent
 void MainWindow::connectControl(Control c, QWidget* w) {
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         connect(button, &QPushButton::clicked, this, [this, c] { userEvent(c, Event::Click); });
+        button->installEventFilter(this);  // Return and Enter press it like Space
     } else if (auto* box = qobject_cast<QComboBox*>(w)) {
         // Only the student's own changes: a pick, or a keystroke in the edit field.
         connect(box, &QComboBox::activated, this, [this, c](int) { userEvent(c, Event::Change); });
@@ -249,6 +261,7 @@ void MainWindow::connectControl(Control c, QWidget* w) {
         });
     } else if (auto* group = qobject_cast<RadioGroup*>(w)) {
         connect(group, &RadioGroup::picked, this, [this, c](int) { userEvent(c, Event::Change); });
+        connect(group, &RadioGroup::itemsChanged, this, &MainWindow::applyTabOrder);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, c](const QString&) { userEvent(c, Event::Change); });
@@ -293,6 +306,25 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        // Return and Enter on a focused button press it, as Space does.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    if (e->type() == QEvent::Show && watched == widget(Control::ZusatzPanel)) {
+        // The period panel takes the keyboard to its options when it opens. No focus handler
+        // belongs to the panel, so this runs none; Tab goes on after the control that opened it
+        // once it has closed again.
+        panelOpener_ = QApplication::focusWidget();
+        if (panelOpener_ && widget(Control::ZusatzPanel)->isAncestorOf(panelOpener_))
+            panelOpener_ = nullptr;
+        widget(Control::RGZusatzkurse)->setFocus(Qt::OtherFocusReason);
+    }
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* w = qobject_cast<QWidget*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(e);
@@ -304,11 +336,49 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
+void MainWindow::applyTabOrder() {
+    if (!built_) return;
+    std::vector<QWidget*> chain;
+    for (Control c : access::TabOrder()) {
+        QWidget* w = widget(c);
+        if (auto* group = qobject_cast<RadioGroup*>(w)) {
+            for (int i = 0; i < group->count(); ++i) chain.push_back(group->button(i));
+        } else {
+            chain.push_back(w);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+QWidget* MainWindow::tabNeighbour(QWidget* from, bool next) const {
+    for (QWidget* w = next ? from->nextInFocusChain() : from->previousInFocusChain(); w != from;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+            w->focusProxy() == nullptr && w->isVisibleTo(this) && w->isEnabled())
+            return w;
+    }
+    return nullptr;
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    // The intro screen covers every other control: Tab stays on its button.
+    if (introShown()) {
+        widget(Control::BitBtnHinweise)->setFocus(reason);
+        return true;
+    }
+    QWidget* from = QApplication::focusWidget();
+    if (from == nullptr || from->window() != this) from = resumeFrom_ ? resumeFrom_.data() : this;
+    if (QWidget* to = tabNeighbour(from, next)) to->setFocus(reason);
+    return true;
+}
+
 void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     // Focus leaving for a message box or another window is no move between controls.
     if (now == nullptr || now->window() != this) return;
     QWidget* before = lastFocus_;
     lastFocus_ = now;
+    resumeFrom_ = nullptr;
     // Every control that now holds the focus but did not hold it before is entered, the
     // outermost first.
     std::vector<Control> entered;

@@ -58,12 +58,17 @@ class MainWindow : public QWidget {
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void build();
     QWidget* makeControl(const design::ControlDesign& d, QWidget* parent);
     void connectControl(Control c, QWidget* w);
     void onFocusChanged(QWidget* old, QWidget* now);
+    // Puts the controls into the keyboard order of ui/accessibility.h.
+    void applyTabOrder();
+    // The next (or previous) control after `from` that Tab may visit now.
+    QWidget* tabNeighbour(QWidget* from, bool next) const;
 
     ChoiceState st_;
     QtView view_;
@@ -71,6 +76,11 @@ class MainWindow : public QWidget {
     QTimer timer_;
     std::function<QDateTime()> clock_;
     QPointer<QWidget> lastFocus_;
+    // Where Tab goes on from while no control has the focus: the control the program took it
+    // from, or the control that opened the period panel once the panel has closed again.
+    QPointer<QWidget> resumeFrom_;
+    QPointer<QWidget> panelOpener_;
+    bool built_ = false;
     bool activated_ = false;
     bool closed_ = false;
 };

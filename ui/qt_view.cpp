@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "ui/accessibility.h"
 #include "ui/qt_widgets.h"
 
 namespace belegix {
@@ -58,6 +59,25 @@ void QtView::Register(Control c, QWidget* widget) {
     e.widget = widget;
     if (!d.parentColour) ApplyColour(c, d.colour);
     ApplyFontColour(c, d.fontColour);
+    widget->setAccessibleName(QString::fromStdString(access::Name(c, std::string(d.text))));
+}
+
+void QtView::UpdateAccessibleTexts(Control c) {
+    QWidget* w = Widget(c);
+    if (w == nullptr) return;
+    if (access::NamedByCaption(c)) {
+        const QString name = QString::fromStdString(access::Name(c, Text(c)));
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
+    if (!access::Describes(c)) return;
+    // A count and its smiley describe each other's colour: all results are told again.
+    for (Control r : AllControls())
+        if (access::Describes(r) && Widget(r) == nullptr) return;  // still being built
+    for (Control r : AllControls()) {
+        if (!access::Describes(r)) continue;
+        const QString text = QString::fromStdString(access::Description(r, *this));
+        if (Widget(r)->accessibleDescription() != text) Widget(r)->setAccessibleDescription(text);
+    }
 }
 
 QWidget* QtView::Widget(Control c) const {
@@ -113,6 +133,7 @@ void QtView::ApplyColour(Control c, Colour colour) {
     QWidget* w = e.widget;
     const QColor q = ToQColor(colour);
     QPalette pal = w->palette();
+    if (access::Describes(c)) UpdateAccessibleTexts(c);
     switch (KindOf(c)) {
         case Kind::Button:
             return;  // buttons keep the system's face
@@ -307,6 +328,7 @@ void QtView::SetText(Control c, const std::string& text) {
         case Kind::StatusBar:
             break;
     }
+    UpdateAccessibleTexts(c);
 }
 
 void QtView::SetEnabled(Control c, bool enabled) {

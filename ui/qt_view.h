@@ -37,6 +37,10 @@ class QtView : public View {
     Colour FontColour(Control c) const;
     std::string StatusText(int panel) const;
 
+    // Sets the accessible name of a control named by its caption, and the descriptions of the
+    // results when `c` is one of them, from what the control now shows.
+    void UpdateAccessibleTexts(Control c);
+
     // The screen colour of a colour word.
     static QColor ToQColor(Colour c);
 

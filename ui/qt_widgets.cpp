@@ -43,9 +43,21 @@ void RadioGroup::setIndex(int i) {
         b->setChecked(k == i);
     }
     group_.setExclusive(true);
+    updateFocusProxy();
+}
+
+void RadioGroup::updateFocusProxy() {
+    const int i = index();
+    QRadioButton* proxy = button(i >= 0 ? i : 0);
+    if (focusProxy() != proxy) setFocusProxy(proxy);
+    // Tab enters the group at this option and leaves it after it; the arrow keys move between
+    // the options.
+    for (QRadioButton* b : buttons_)
+        b->setFocusPolicy(b == proxy ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroup::clearItems() {
+    setFocusProxy(nullptr);
     for (QRadioButton* b : buttons_) {
         group_.removeButton(b);
         if (b->hasFocus()) b->clearFocus();
@@ -59,9 +71,14 @@ void RadioGroup::addItem(const QString& text) {
     const int i = count();
     group_.addButton(b, i);
     buttons_.push_back(b);
-    connect(b, &QRadioButton::clicked, this, [this, i] { emit picked(i); });
+    connect(b, &QRadioButton::clicked, this, [this, i] {
+        updateFocusProxy();
+        emit picked(i);
+    });
     layoutButtons();
     if (isVisible()) b->show();
+    updateFocusProxy();
+    emit itemsChanged();
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* e) {

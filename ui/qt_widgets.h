@@ -34,12 +34,16 @@ class RadioGroup : public QGroupBox {
   signals:
     // The student clicked option `index`.
     void picked(int index);
+    // The options were replaced; the window puts the new ones into its tab order.
+    void itemsChanged();
 
   protected:
     void resizeEvent(QResizeEvent* e) override;
 
   private:
     void layoutButtons();
+    // The keyboard focus given to the group goes to its selected option, or the first one.
+    void updateFocusProxy();
     QButtonGroup group_;
     std::vector<QRadioButton*> buttons_;
 };
