@@ -109,6 +109,7 @@ std::string Face(const View& v, Control c) {
 }
 
 std::string HalfYear(const View& v, Control c, std::string_view which) {
+    if (Trim(v.Text(c)).empty()) return std::string(which) + ": keine Angabe";
     return std::string(which) + ": " + Value(v, c) + " Wochenstunden" + WithColour(v.GetColour(c));
 }
 

@@ -105,5 +105,33 @@ TEST(DriveScript, RejectsWhatCannotBeRead) {
     }
 }
 
+TEST(DriveScript, ReadsKeysForANamedOrTheFocusedControl) {
+    const Script s = ParseScript(
+        "key - Tab\n"
+        "key ProfilRadioGroup Down\n"
+        "key  Lk1Box   Alt+Down\n"
+        "key - Down, Down, Return\n");
+    ASSERT_FALSE(s.error) << s.error->reason;
+    ASSERT_EQ(s.commands.size(), 4u);
+    EXPECT_EQ(s.commands[0].op, Op::Key);
+    EXPECT_TRUE(s.commands[0].focused);
+    EXPECT_EQ(s.commands[0].text, "Tab");
+    EXPECT_FALSE(s.commands[1].focused);
+    EXPECT_EQ(s.commands[1].control, ProfilRadioGroup);
+    EXPECT_EQ(s.commands[1].text, "Down");
+    EXPECT_EQ(s.commands[2].control, Lk1Box);
+    EXPECT_EQ(s.commands[2].text, "Alt+Down");
+    EXPECT_EQ(s.commands[3].text, "Down, Down, Return");
+}
+
+TEST(DriveScript, RefusesKeysWithoutControlOrKeys) {
+    for (const char* line : {"key", "key -", "key Lk1Box", "key Nirgends Tab", "key -Tab"}) {
+        const Script s = ParseScript(line);
+        ASSERT_TRUE(s.error) << line;
+        EXPECT_EQ(s.error->line, 1) << line;
+        EXPECT_TRUE(s.commands.empty()) << line;
+    }
+}
+
 }  // namespace
 }  // namespace belegix::drive

@@ -1,0 +1,130 @@
+// What a screen reader is told: names, the keyboard order, and the results in words.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "fake/fake_view.h"
+#include "ui/accessibility.h"
+#include "ui/design.h"
+
+namespace belegix {
+namespace {
+
+using enum Control;
+using test::FakeView;
+
+TEST(AccessibleNames, FieldsAreNamedByTheirLabelOrStepHeading) {
+    EXPECT_EQ(access::Name(Lk1Box, ""), "P1");
+    EXPECT_EQ(access::Name(P5Box, ""), "P5");
+    EXPECT_EQ(access::Name(DeBox, "bereits erfüllt"), "Deutsch");
+    EXPECT_EQ(access::Name(FspBox, ""), "Fremdsprache");
+    EXPECT_EQ(access::Name(ReWnBox, ""), "Religion oder WuN");
+    EXPECT_EQ(access::Name(MaskEdit2, ""), "Vorname");
+    EXPECT_EQ(access::Name(GroupBox1, ""), "2. Prüfungsfächer wählen");
+    EXPECT_EQ(access::Name(ProfilRadioGroup, ""), "1. Profil wählen");
+    EXPECT_EQ(access::Name(GroupBox3, ""), "4. Weitere Kurse wählen");
+    EXPECT_FALSE(access::NamedByCaption(Lk1Box));
+}
+
+TEST(AccessibleNames, CaptionsAreTrimmed) {
+    EXPECT_EQ(access::Name(ProfilBitBtn, "  Fertig"), "Fertig");
+    EXPECT_EQ(access::Name(BeendenBitBtn, "  Ende"), "Ende");
+    EXPECT_EQ(access::Name(Label14, "  5. Belegungsplan  "), "5. Belegungsplan");
+    EXPECT_EQ(access::Name(ProfilLabel, "Sprachliches Profil"), "Sprachliches Profil");
+    EXPECT_TRUE(access::NamedByCaption(ProfilLabel));
+    EXPECT_TRUE(access::NamedByCaption(WeiterBitBtn));
+}
+
+TEST(AccessibleNames, EveryControlOfTheDesignHasOne) {
+    for (const design::ControlDesign& d : design::Controls())
+        EXPECT_FALSE(access::Name(d.control, d.text).empty()) << ControlName(d.control);
+}
+
+TEST(TabOrder, VisitsEveryFieldAndButtonOnceAndNothingElse) {
+    const auto& order = access::TabOrder();
+    std::set<Control> seen(order.begin(), order.end());
+    EXPECT_EQ(seen.size(), order.size());
+    for (const design::ControlDesign& d : design::Controls()) {
+        const bool takesKeys = d.kind == design::Kind::Combo || d.kind == design::Kind::Button ||
+                               d.kind == design::Kind::Edit || d.kind == design::Kind::RadioGroup;
+        EXPECT_EQ(seen.count(d.control), takesKeys ? 1u : 0u) << ControlName(d.control);
+    }
+}
+
+TEST(TabOrder, GoesThroughTheStepsInTurn) {
+    const auto& order = access::TabOrder();
+    auto at = [&](Control c) { return std::find(order.begin(), order.end(), c) - order.begin(); };
+    EXPECT_EQ(at(BitBtnHinweise), 0);
+    EXPECT_LT(at(ProfilRadioGroup), at(ProfilBitBtn));
+    EXPECT_LT(at(ProfilBitBtn), at(Lk1Box));
+    EXPECT_LT(at(Lk1Box), at(Lk2Box));
+    EXPECT_LT(at(P5Box), at(PFachBitBtn));
+    EXPECT_LT(at(PFachBitBtn), at(DeBox));
+    EXPECT_LT(at(BExtraBox), at(AuflagenBitBtn));
+    // The evaluation is reachable without entering step 4.
+    EXPECT_EQ(at(ErgebnisBitBtn), at(AuflagenBitBtn) + 1);
+    EXPECT_LT(at(ErgebnisBitBtn), at(ZusatzBox));
+    EXPECT_LT(at(ZusatzBox), at(WeiterBitBtn));
+    EXPECT_LT(at(MaskEdit4), at(PersDatenBitBtn));
+    EXPECT_EQ(at(BeendenBitBtn), static_cast<std::ptrdiff_t>(order.size()) - 1);
+}
+
+TEST(ResultDescriptions, TellValueAndColourInWords) {
+    FakeView v;
+    v.SetText(Gsq, "36");
+    v.SetColour(Gsq_ok, Colour::Yellow);
+    v.SetText(Gsq_ok, "K");
+    v.SetText(Gks, "40");
+    v.SetColour(Kurse_ok, Colour::Green);
+    v.SetText(Kurse_ok, "J");
+    EXPECT_EQ(access::Description(Gsq, v), "Gesamtqualifikation: 36, gelb");
+    EXPECT_EQ(access::Description(Gks, v), "Anzahl der Kurse: 40, grün");
+    EXPECT_EQ(access::Description(Gsq_ok, v), "Gesamtqualifikation: neutrales Gesicht, gelb");
+    EXPECT_EQ(access::Description(Kurse_ok, v), "Anzahl der Kurse: lachendes Gesicht, grün");
+
+    v.SetText(Kurse_ok, "M");
+    v.SetColour(Kurse_ok, Colour::Red);
+    EXPECT_EQ(access::Description(Kurse_ok, v), "Anzahl der Kurse: Bombe, rot");
+    v.SetText(Gsq_ok, "L");
+    v.SetColour(Gsq_ok, Colour::Red);
+    EXPECT_EQ(access::Description(Gsq_ok, v), "Gesamtqualifikation: trauriges Gesicht, rot");
+
+    v.SetText(Semester1, "30");
+    v.SetColour(Semester1, Colour::Red);
+    v.SetText(Semester4, "36");
+    v.SetColour(Semester4, Colour::Green);
+    v.SetText(SemesterD, "39");
+    v.SetColour(SemesterD, Colour::Yellow);
+    EXPECT_EQ(access::Description(Semester1, v), "1. Halbjahr: 30 Wochenstunden, rot");
+    EXPECT_EQ(access::Description(Semester4, v), "4. Halbjahr: 36 Wochenstunden, grün");
+    EXPECT_EQ(access::Description(SemesterD, v), "Durchschnitt: 39 Wochenstunden, gelb");
+}
+
+TEST(ResultDescriptions, UngradedResultsNameNoColour) {
+    FakeView v;
+    v.SetText(Gks, "0");
+    v.SetColour(Kurse_ok, Colour::Neutral);
+    v.SetText(Kurse_ok, "");
+    v.SetText(Semester2, "0");
+    v.SetColour(Semester2, Colour::Neutral);
+    EXPECT_EQ(access::Description(Gks, v), "Anzahl der Kurse: 0");
+    EXPECT_EQ(access::Description(Kurse_ok, v), "Anzahl der Kurse: keine Bewertung");
+    EXPECT_EQ(access::Description(Semester2, v), "2. Halbjahr: 0 Wochenstunden");
+    v.SetText(Semester2, "");
+    EXPECT_EQ(access::Description(Semester2, v), "2. Halbjahr: keine Angabe");
+}
+
+TEST(ResultDescriptions, OnlyResultsAreDescribed) {
+    FakeView v;
+    for (Control c :
+         {Gks, Gsq, Kurse_ok, Gsq_ok, Semester1, Semester2, Semester3, Semester4, SemesterD})
+        EXPECT_TRUE(access::Describes(c)) << ControlName(c);
+    for (Control c : {Lk1Box, Label20, ErgebnisBitBtn, Tabelle, GroupBox3}) {
+        EXPECT_FALSE(access::Describes(c)) << ControlName(c);
+        EXPECT_EQ(access::Description(c, v), "") << ControlName(c);
+    }
+}
+
+}  // namespace
+}  // namespace belegix
