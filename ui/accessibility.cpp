@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/design.h"
+
 namespace belegix::access {
 
 namespace {
@@ -117,6 +119,8 @@ std::string HalfYear(const View& v, Control c, std::string_view which) {
 
 std::string Name(Control c, std::string_view caption) {
     if (const Named* n = Find(c)) return std::string(n->name);
+    // A caption the program has emptied keeps the name of the design's caption.
+    if (Trim(caption).empty()) return std::string(Trim(design::Of(c).text));
     return std::string(Trim(caption));
 }
 

@@ -13,7 +13,8 @@
 namespace belegix::access {
 
 // The accessible name of `c`. Labels, headings and buttons are named by their own caption
-// (`caption`, blanks trimmed); every other control by the label or heading that belongs to it.
+// (`caption`, blanks trimmed; the design's caption while it is empty); every other control by the
+// label or heading that belongs to it.
 std::string Name(Control c, std::string_view caption);
 
 // Whether the name of `c` follows its own caption, so that it changes with the caption.

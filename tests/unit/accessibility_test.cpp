@@ -32,6 +32,7 @@ TEST(AccessibleNames, CaptionsAreTrimmed) {
     EXPECT_EQ(access::Name(BeendenBitBtn, "  Ende"), "Ende");
     EXPECT_EQ(access::Name(Label14, "  5. Belegungsplan  "), "5. Belegungsplan");
     EXPECT_EQ(access::Name(ProfilLabel, "Sprachliches Profil"), "Sprachliches Profil");
+    EXPECT_EQ(access::Name(ProfilLabel, ""), "Gewähltes Profil");
     EXPECT_TRUE(access::NamedByCaption(ProfilLabel));
     EXPECT_TRUE(access::NamedByCaption(WeiterBitBtn));
 }
