@@ -426,7 +426,8 @@ std::vector<ControlDesign> Build() {
          .width = kClientWidth,
          .height = kStatusBarHeight,
          .colour = Colour::Silver,
-         .font = {"Arial", 11, false, false}},
+         // Small enough that the panel of the responsible and the contact shows its whole text.
+         .font = {"Arial", 10, false, false}},
     };
     return d;
 }

@@ -26,8 +26,8 @@ std::string_view Hint(Control c);
 
 // The responsible role and the contact addresses, shared by the status bar and the quit box.
 inline constexpr std::string_view kResponsible = "Oberstufenkoordination";
-inline constexpr std::string_view kContactMail = "kurswahl@lindenhain.example";
-inline constexpr std::string_view kContactMail2 = "oberstufe@lindenhain.example";
+inline constexpr std::string_view kContactMail = "kurswahl@lih.example";
+inline constexpr std::string_view kContactMail2 = "oberstufe@lih.example";
 
 }  // namespace belegix::help
 

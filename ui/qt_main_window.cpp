@@ -55,7 +55,7 @@ Qt::Alignment ToQt(design::Align a) {
 QIcon GlyphIcon(const QStyle* style, design::Glyph g) {
     switch (g) {
         case design::Glyph::Help:
-            return style->standardIcon(QStyle::SP_DialogHelpButton);
+            return style->standardIcon(QStyle::SP_MessageBoxQuestion);
         case design::Glyph::AllDone:
             return style->standardIcon(QStyle::SP_DialogApplyButton);
         case design::Glyph::Retry:

@@ -46,7 +46,7 @@ TEST(Beenden, YesShowsTheContactNoteWithOkThenCloses) {
     EXPECT_EQ(note.buttons, DlgButtons::Ok);
     EXPECT_EQ(note.text,
               "\n      Programmfehler und Verbesserungsvorschläge bitte an:       \n\n"
-              "   kurswahl@lindenhain.example oder oberstufe@lindenhain.example       \n");
+              "   kurswahl@lih.example oder oberstufe@lih.example       \n");
     EXPECT_TRUE(v.closed);
 }
 
@@ -100,7 +100,7 @@ TEST(StatusBar, ClockWritesPanelsZeroAndOneOnly) {
     EXPECT_EQ(v.status[2], "Letzte Aktualisierung am 24. März 2014");
     EXPECT_EQ(v.status[3],
               "Verantwortlich:  Oberstufenkoordination - Gymnasium Lindenhain / Morlstadt   "
-              "kurswahl@lindenhain.example");
+              "kurswahl@lih.example");
 }
 
 // ---------------------------------------------------------------------------------------------
