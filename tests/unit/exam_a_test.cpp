@@ -204,6 +204,21 @@ TEST_F(ProfileA, TypedTextCountsAsNoSelection) {
     EXPECT_TRUE(w.LooksReset());
 }
 
+TEST_F(ProfileA, IndexBeyondTheListContributesNothingAndShowsNoMessage) {
+    // P3 holds 13 items and P5 15: the indices 13 and 15 lie beyond them. What remains is
+    // Englisch, Deutsch and Geschichte, without task field C; the core subjects are met, so the
+    // task-field message stands alone.
+    w.Choose(lk1::En, lk2::De, -1, p4::Ge, -1);
+    v.Get(P3Box).index = 13;
+    v.Get(P5Box).index = 15;
+    PFachBitBtnClick(st, v);
+    EXPECT_EQ(ShownBoxes(v), (Shown{{Kind::Plain, kFelder}}));
+    EXPECT_EQ(v.seen[0].GqKurse, 32);  // 30 + 2 (Geschichte)
+    EXPECT_EQ(v.seen[0].Aufgabenfeld[Field::C], 0);
+    EXPECT_EQ(v.seen[0].PFach[Ph] + v.seen[0].PFach[If] + v.seen[0].NwZahl, 0);
+    EXPECT_TRUE(w.LooksReset());
+}
+
 TEST_F(ProfileA, EnglishAtP2MeetsTheLanguageObligationAtOnceEvenWithoutP1) {
     Run(-1, lk2::En, p3::Ma, p4::Ge, p5::De);
 

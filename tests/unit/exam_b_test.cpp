@@ -268,6 +268,21 @@ TEST_F(ProfileB, LanguageBesideTheIntensiveLanguageMakesTheAdditionalObligationN
     EXPECT_EQ(st.Erfuellt[Obligation::BExtra], 1);
 }
 
+TEST_F(ProfileB, AfterAFailureTheNeedlessObligationRuleLeavesTheExtraBoxAlone) {
+    // A language course beside an intensive Latein would make the additional obligation
+    // needless, but without Mathematik and Deutsch and without task field C the choice fails; the
+    // reset clears the answers of step 0 before the click handler's rule runs.
+    Intensive(La, 1);
+    Run(lk2::En, p3::Po, -1, -1);
+    EXPECT_EQ(ShownBoxes(v), (Shown{{Kind::Plain, kFelder}, {Kind::Plain, kKernB}}));
+    EXPECT_EQ(v.seen[0].FspZahl, 1);
+    EXPECT_TRUE(w.LooksReset());
+    EXPECT_EQ(v.Get(BExtraBox).items, kExtraList);
+    EXPECT_EQ(v.ItemIndex(BExtraBox), -1);
+    EXPECT_TRUE(v.Get(BExtraBox).enabled);
+    EXPECT_EQ(st.Erfuellt[Obligation::BExtra], 0);
+}
+
 TEST_F(ProfileB, IntensiveFranzoesischAddsTwoOnlyWhenTheAnswersAgree) {
     Intensive(Fr, 1);
     Run(lk2::De, p3::Po, p4::En, p5::Ma);
