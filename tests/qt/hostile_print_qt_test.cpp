@@ -1,0 +1,186 @@
+// Personal data that no form expects (very long, right to left, emoji, tabs, line breaks, broken
+// UTF-8) prints without a crash, and only the lines that show it change: a long text pushes the
+// rest of its own line to the right, every other line of the page stays as it was.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "fake/fake_view.h"
+#include "print/printed_plan.h"
+#include "print/qt_print_stream.h"
+#include "rules/choice_state.h"
+#include "rules/course_plan.h"
+#include "tests/qt/window_harness.h"
+
+namespace belegix::test {
+namespace {
+
+using enum Control;
+
+std::string Repeat(const std::string& piece, std::size_t count) {
+    std::string s;
+    for (std::size_t i = 0; i < count; ++i) s += piece;
+    return s;
+}
+
+// The three lines of the personal data as the page lays them out.
+std::string NameLine(const std::string& name, const std::string& first) {
+    std::string line = "   " + InField("Name, Vorname: ", 21) + name + ", " + first;
+    return line;
+}
+std::string FieldLine(const char* caption, const std::string& text) {
+    return "   " + InField(caption, 21) + text;
+}
+
+void ExpectSameOtherLines(const Page& page, const Page& baseline, const std::string& what) {
+    ASSERT_EQ(page.lines.size(), kPageLines) << what;
+    ASSERT_EQ(baseline.lines.size(), kPageLines);
+    for (std::size_t i = 0; i < kPageLines; ++i) {
+        if (i == kNameLine || i == kSchoolLine || i == kClassLine) continue;
+        EXPECT_EQ(page.lines[i], baseline.lines[i]) << what << ", line " << i;
+    }
+}
+
+// A language-profile plan worked through the window up to its evaluation.
+const std::vector<std::string> kPlan = {
+    "click BitBtnHinweise",
+    "pick ProfilRadioGroup 0",
+    "click ProfilBitBtn",
+    "pick Lk1Box 0",
+    "pick Lk2Box 0",
+    "pick P3Box 7",
+    "pick P4Box 9",
+    "pick P5Box 11",
+    "click PFachBitBtn",
+    "pick FspBox 1",
+    "pick KuMuBox 1",
+    "pick RGZusatzkurse 0",
+    "click FZusatzkurseBitBtn",
+    "pick PoBox 0",
+    "pick RGZusatzkurse 1",
+    "click FZusatzkurseBitBtn",
+    "pick ReWnBox 0",
+    "pick SpBox 0",
+    "click AuflagenBitBtn",
+    "click ErgebnisBitBtn",
+    "pick ZusatzBox 15",
+    "pick RGZusatzkurse 0",
+    "click FZusatzkurseBitBtn",
+    "click WeiterBitBtn",
+    "click ErgebnisBitBtn",
+};
+
+struct Typed {
+    std::string name, first, cls, school;
+};
+
+TEST(HostilePrint, TypedPersonalDataChangesOnlyItsOwnLinesOnThePage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("plan.pdf"));
+    WindowHarness h(pdf.toStdString());
+    h.Open();
+    h.RunAll(kPlan);
+    ASSERT_TRUE(h.complaints().empty()) << h.complaints().front();
+
+    auto print = [&](const Typed& t) {
+        h.RunAll({"answer Yes", "click DruckenBitBtn"});
+        for (const auto& [field, text] :
+             {std::pair{MaskEdit1, t.name}, std::pair{MaskEdit2, t.first},
+              std::pair{MaskEdit3, t.cls}, std::pair{MaskEdit4, t.school}}) {
+            drive::Command cmd;
+            cmd.op = drive::Op::Type;
+            cmd.control = field;
+            cmd.text = text;
+            cmd.source = "type";
+            h.driver().Run(cmd);
+        }
+        h.RunAll({"answer Yes", "click PersDatenBitBtn"});
+    };
+
+    print({"Mustermann", "Erika", "10c", "Gymnasium Lindenhain"});
+    ASSERT_EQ(h.pages().size(), 1u);
+    const Page baseline = h.pages().back();
+    ASSERT_EQ(baseline.lines.size(), kPageLines);
+    EXPECT_EQ(baseline.Line(kNameLine), NameLine("Mustermann", "Erika"));
+    EXPECT_EQ(baseline.Line(kSchoolLine), FieldLine("Schule: ", "Gymnasium Lindenhain"));
+    EXPECT_EQ(baseline.Line(kClassLine), FieldLine("Klasse: ", "10c"));
+
+    const std::string longName = Repeat("Müller-Lüdenscheidt ", 250);  // 5,000 characters
+    const std::vector<Typed> hostile = {
+        {longName, "ß", "10c", "Gymnasium Lindenhain"},
+        {"שלום עולם", "مرحبا بالعالم", "١٠ج", "\u202eGymnasium\u202c Lindenhain"},
+        {"😀👩‍👩‍👧‍👦", "🇩🇪", "🏳️‍🌈", "Schule 🏫"},
+        {"\xff\xfe\xc3\x28", "\xa0\xa1", "\xe2\x28\xa1", "x"},
+        {"a", "b", "c", " "},
+    };
+    for (const Typed& t : hostile) {
+        const std::size_t before = h.pages().size();
+        print(t);
+        const std::string what = "printing " + t.name.substr(0, 40);
+        ASSERT_EQ(h.pages().size(), before + 1) << what;
+        ASSERT_TRUE(h.complaints().empty()) << h.complaints().front();
+        const Page& page = h.pages().back();
+        ExpectSameOtherLines(page, baseline, what);
+        // The fields print as they stand; broken bytes reach them as replacement characters.
+        const std::string name = h.win().view().Text(MaskEdit1);
+        EXPECT_EQ(page.Line(kNameLine), NameLine(name, h.win().view().Text(MaskEdit2))) << what;
+        EXPECT_EQ(page.Line(kSchoolLine), FieldLine("Schule: ", h.win().view().Text(MaskEdit4)));
+        EXPECT_EQ(page.Line(kClassLine), FieldLine("Klasse: ", h.win().view().Text(MaskEdit3)));
+        if (t.name.find('\xff') == std::string::npos) {
+            EXPECT_EQ(name, t.name) << what;
+        } else {
+            // Each broken byte arrives as one replacement character.
+            EXPECT_EQ(name, "\uFFFD\uFFFD\uFFFD(") << what;
+        }
+    }
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+}
+
+TEST(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
+    // Texts the keyboard cannot put into the fields (a tab, line breaks, control characters,
+    // 100,000 characters) reach the page when the fields are set directly.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    FakeView v;
+    ChoiceState st;
+    FormCreate(st, v);
+    ErgebnisBitBtnClick(st, v);
+
+    auto printWith = [&](const Typed& t, const QString& pdf) {
+        v.SetText(MaskEdit1, t.name);
+        v.SetText(MaskEdit2, t.first);
+        v.SetText(MaskEdit3, t.cls);
+        v.SetText(MaskEdit4, t.school);
+        auto real = std::make_unique<QtPrintStream>();
+        real->SetPdfFile(pdf);
+        CapturePrintStream capture(std::move(real));
+        EXPECT_EQ(PrintPlan(v, capture), std::nullopt);
+        EXPECT_GT(QFileInfo(pdf).size(), 0);
+        return capture.pages().at(0);
+    };
+
+    const Page baseline =
+        printWith({"Mustermann", "Erika", "10c", "Gymnasium Lindenhain"}, dir.filePath("0.pdf"));
+    const std::vector<Typed> hostile = {
+        {"Muster\tmann", "Er\nika", "10\r\nc", "\r"},
+        {Repeat("W", 32767), Repeat("\t", 50), Repeat("\n", 50), Repeat("🏫", 2000)},
+        {std::string("a\0b", 3), "\x01\x02\x1b[2J", "\x7f", "\xc3"},
+        {"\u202eHebrew \u05e9\u05dc\u05d5\u05dd", "\u200f\u200e", "\u2028\u2029", "\ufeff"},
+    };
+    int n = 1;
+    for (const Typed& t : hostile) {
+        const Page page = printWith(t, dir.filePath(QString::number(n++) + ".pdf"));
+        const std::string what = "field text " + std::to_string(n - 1);
+        ExpectSameOtherLines(page, baseline, what);
+        EXPECT_EQ(page.Line(kNameLine), NameLine(t.name, t.first)) << what;
+        EXPECT_EQ(page.Line(kSchoolLine), FieldLine("Schule: ", t.school)) << what;
+        EXPECT_EQ(page.Line(kClassLine), FieldLine("Klasse: ", t.cls)) << what;
+    }
+}
+
+}  // namespace
+}  // namespace belegix::test

@@ -1,0 +1,604 @@
+// Random user actions on the real window (offscreen), worked through the driver's own machinery,
+// with the window's invariants checked after every action.
+//
+// BELEGIX_FUZZ_SEED (first seed), BELEGIX_FUZZ_RUNS (consecutive seeds) and
+// BELEGIX_FUZZ_ACTIONS (actions per seed) choose a longer run; a failure names its seed and
+// action count and lists the last actions as driver script lines.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <chrono>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "print/printed_plan.h"
+#include "rules/choice_state.h"
+#include "tests/qt/window_harness.h"
+#include "ui/design.h"
+#include "ui/qt_widgets.h"
+
+namespace belegix::test {
+namespace {
+
+using enum Control;
+using drive::Command;
+using drive::Op;
+
+std::int64_t EnvNumber(const char* name, std::int64_t fallback) {
+    const char* v = std::getenv(name);
+    if (v == nullptr || *v == '\0') return fallback;
+    return std::strtoll(v, nullptr, 10);
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the window may hold.
+
+const std::vector<std::string> kHalfYearMarks = {" ",  "4",  "4*",     "2", "5",
+                                                 "Z4", "Z2", "Attest", "  "};
+const std::vector<std::string> kExamRoles = {" ", "P1", "P2", "P3", "P4", "P5", "Int", "   "};
+
+bool OneOf(const std::string& s, const std::vector<std::string>& set) {
+    for (const std::string& m : set)
+        if (s == m) return true;
+    return false;
+}
+
+// The text a cell outside the choice area may be given; nullopt where nothing may be written.
+std::optional<std::string> FixedText(int column, int row) {
+    static const char* const kHeader[] = {"Fach", "Pfach", "1.Hj.", "2.Hj.", "3.Hj.", "4.Hj."};
+    if (row == 0) return column == 6 ? std::string("  ") : std::string(kHeader[column]);
+    if (column == 0) return std::string(SubjectName(SubjectAtRow(row)));
+    if (column == 6 && row <= Row(Subject::If)) return std::string(TaskField(SubjectAtRow(row)));
+    return std::nullopt;
+}
+
+// Why a text may not stand in a cell of the plan grid; nullopt when it may.
+std::optional<std::string> BadCell(int column, int row, const std::string& text) {
+    bool ok = false;
+    if (row >= 1 && column >= 2 && column <= 5)
+        ok = OneOf(text, kHalfYearMarks);
+    else if (row >= 1 && column == 1)
+        ok = OneOf(text, kExamRoles);
+    else if (const auto fixed = FixedText(column, row))
+        ok = text == *fixed;
+    else
+        ok = text.empty();
+    if (ok) return std::nullopt;
+    return "cell (" + std::to_string(column) + ", " + std::to_string(row) + ") holds \"" + text +
+           "\"";
+}
+
+// Weekly hours of a course mark.
+int Hours(const std::string& mark) {
+    if (mark == "4" || mark == "4*" || mark == "Z4") return 4;
+    if (mark == "2" || mark == "Z2") return 2;
+    if (mark == "5") return 5;
+    return 0;
+}
+
+// The flags that only go from 0 to 1 between two resets (the step-0 flags separately).
+std::vector<std::pair<std::string, Flag>> MonotoneFlags(const ChoiceState& st) {
+    std::vector<std::pair<std::string, Flag>> f;
+    for (int row = 1; row <= kSubjectCount; ++row) {
+        const Subject s = SubjectAtRow(row);
+        const std::string key(SubjectKey(s));
+        f.emplace_back("PFach[" + key + "]", st.PFach[s]);
+        f.emplace_back("PKurs[" + key + "]", st.PKurs[s]);
+        f.emplace_back("P4[" + key + "]", st.P4[s]);
+        f.emplace_back("P5[" + key + "]", st.P5[s]);
+        f.emplace_back("Zusatz4[" + key + "]", st.Zusatz4[s]);
+    }
+    for (int k = 0; k < kObligationCount; ++k) {
+        const auto o = static_cast<Obligation>(k);
+        f.emplace_back("Erfuellt[" + std::string(ObligationKey(o)) + "]", st.Erfuellt[o]);
+    }
+    f.emplace_back("Aufgabenfeld[A]", st.Aufgabenfeld[Field::A]);
+    f.emplace_back("Aufgabenfeld[B]", st.Aufgabenfeld[Field::B]);
+    f.emplace_back("Aufgabenfeld[C]", st.Aufgabenfeld[Field::C]);
+    f.emplace_back("FelderOk", st.FelderOk);
+    f.emplace_back("KernOk", st.KernOk);
+    f.emplace_back("ErgebnisAktiv", st.ErgebnisAktiv);
+    return f;
+}
+
+std::vector<std::pair<std::string, Flag>> StepZeroFlags(const ChoiceState& st) {
+    using enum Subject;
+    return {{"Int[Fr]", st.Int[Fr]},
+            {"Int[La]", st.Int[La]},
+            {"Int[Sn]", st.Int[Sn]},
+            {"IntGewaehlt", st.IntGewaehlt},
+            {"NurEineFs", st.NurEineFs}};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Hostile typed text.
+
+std::string LongText() {
+    std::string s;
+    while (s.size() < 5000) s += "Müller-Lüdenscheidt ";
+    s.resize(5000);
+    return s;
+}
+
+const std::vector<std::string>& TypedTexts() {
+    static const std::vector<std::string> texts = {
+        "",
+        "a",
+        "ß",
+        "Jürgen Größe-Ärger",
+        "😀👩‍👩‍👧‍👦🇩🇪",
+        "\t\n\r\x01\x07\x1b\x7f",
+        "\xff\xfe\xc3\x28\xa0\xa1\xe2\x28\xa1",
+        "שלום עולם مرحبا",
+        "Englisch",
+        "bereits erfüllt",
+        "-1",
+        "99",
+        "  ",
+        "\"\\",
+    };
+    return texts;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Passes through the steps that a random run joins now and then, so that it reaches the later
+// steps often enough.
+
+const std::vector<std::vector<std::string>>& Walks() {
+    static const std::vector<std::vector<std::string>> walks = {
+        {"click BitBtnHinweise",
+         "pick ProfilRadioGroup 0",
+         "click ProfilBitBtn",
+         "pick Lk1Box 0",
+         "pick Lk2Box 0",
+         "pick P3Box 7",
+         "pick P4Box 9",
+         "pick P5Box 11",
+         "click PFachBitBtn",
+         "pick FspBox 1",
+         "pick KuMuBox 1",
+         "pick RGZusatzkurse 0",
+         "click FZusatzkurseBitBtn",
+         "pick PoBox 0",
+         "pick RGZusatzkurse 1",
+         "click FZusatzkurseBitBtn",
+         "pick ReWnBox 0",
+         "pick SpBox 0",
+         "click AuflagenBitBtn",
+         "click ErgebnisBitBtn",
+         "pick ZusatzBox 15",
+         "pick RGZusatzkurse 0",
+         "click FZusatzkurseBitBtn",
+         "click WeiterBitBtn",
+         "click ErgebnisBitBtn",
+         "click DruckenBitBtn",
+         "type MaskEdit1 \"Mustermann\"",
+         "type MaskEdit2 \"Erika\"",
+         "type MaskEdit3 \"10c\"",
+         "click PersDatenBitBtn"},
+        {"click BitBtnHinweise", "pick ProfilRadioGroup 2", "click ProfilBitBtn", "pick Lk2Box 0",
+         "pick P3Box 1", "pick P4Box 1", "pick P5Box 9", "click PFachBitBtn"},
+    };
+    return walks;
+}
+
+Command Parse(const std::string& line) {
+    const drive::Script script = drive::ParseScript(line);
+    if (script.error || script.commands.size() != 1) std::abort();  // a fault of this file
+    return script.commands.front();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+class Fuzzer {
+  public:
+    Fuzzer(std::uint64_t seed, std::int64_t actions) : seed_(seed), actions_(actions), rng_(seed) {
+        harness_.SetAnswerer([this](const BoxRequest& box) { return Answer(box); });
+        harness_.SetPageCheck([this](const Page& page) { CheckPage(page); });
+    }
+
+    // Runs the actions; false after the first violation (reported through GoogleTest).
+    bool Run() {
+        Open();
+        for (done_ = 0; done_ < actions_ && failure_.empty(); ++done_) Step();
+        if (!failure_.empty()) {
+            std::ostringstream msg;
+            msg << "seed " << seed_ << ", action " << done_
+                << " (reproduce with BELEGIX_FUZZ_SEED=" << seed_
+                << " BELEGIX_FUZZ_RUNS=1 BELEGIX_FUZZ_ACTIONS=" << done_ << "): " << failure_
+                << "\nlast actions, as driver lines ('#' marks what the driver "
+                << "cannot script):\n";
+            for (const std::string& line : history_) msg << "  " << line << '\n';
+            ADD_FAILURE() << msg.str();
+            return false;
+        }
+        return true;
+    }
+
+    struct Counts {
+        std::int64_t checksPassed = 0, checksRejected = 0, evaluations = 0, pages = 0, windows = 0,
+                     boxes = 0, ignored = 0;
+    };
+    const Counts& counts() const { return counts_; }
+
+  private:
+    int Random(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool Chance(int percent) { return Random(100) < percent; }
+
+    void Note(std::string line) {
+        history_.push_back(std::move(line));
+        if (history_.size() > 60) history_.pop_front();
+    }
+    void Fail(const std::string& what) {
+        if (failure_.empty()) failure_ = what;
+    }
+
+    void Open() {
+        harness_.Open();
+        ++counts_.windows;
+        Note("# a new window");
+        CheckAlways(Snapshot());
+        CheckEvaluation();
+    }
+
+    DlgResult Answer(const BoxRequest& box) {
+        ++counts_.boxes;
+        DlgResult answer = DlgResult::Closed;
+        if (!box.buttons.empty() && !Chance(10)) {
+            // On a walk through the steps mostly the first button (Yes), to get on.
+            const int n = static_cast<int>(box.buttons.size());
+            answer = box.buttons.at(static_cast<std::size_t>(walk_ && Chance(80) ? 0 : Random(n)));
+        }
+        if (answer == DlgResult::Closed)
+            pendingAnswers_.push_back("# the next box is closed through its title bar");
+        else if (box.buttons.size() > 1)
+            pendingAnswers_.push_back("answer " + std::string(AnswerWord(answer)));
+        return answer;
+    }
+
+    struct Snap {
+        ChoiceState st;
+        std::vector<std::string> grid;
+    };
+    Snap Snapshot() {
+        Snap s{harness_.win().state(), {}};
+        for (int row = 0; row < kGridRows; ++row)
+            for (int col = 0; col < kGridColumns; ++col)
+                s.grid.push_back(harness_.win().view().Cell(col, row));
+        return s;
+    }
+
+    // One random action and the checks after it.
+    void Step() {
+        MainWindow& win = harness_.win();
+        if (walk_ != nullptr) {
+            const Command cmd = Parse(walk_->at(walkStep_));
+            // The walk may have joined where the list holds fewer items.
+            const int count = static_cast<int>(win.view().Items(cmd.control).size());
+            if (cmd.op == Op::Pick && cmd.index >= count)
+                PickOutside(cmd.control, cmd.index);
+            else
+                Act(cmd);
+            if (++walkStep_ >= walk_->size() || Chance(3)) walk_ = nullptr;
+            return;
+        }
+        const int kind = Random(100);
+        if (kind < 5) {
+            walk_ = &Walks().at(static_cast<std::size_t>(Random(static_cast<int>(Walks().size()))));
+            walkStep_ = 0;
+            return;
+        }
+        // Mostly a control a person can use now; sometimes any, which must be ignored.
+        const bool usableOnly = Chance(85) && !(win.introShown() && Chance(60));
+        auto choose = [&](auto accept) -> std::optional<Control> {
+            std::vector<Control> all;
+            for (Control c : AllControls())
+                if (accept(c) && (!usableOnly || drive::Usable(win, c))) all.push_back(c);
+            if (all.empty()) return std::nullopt;
+            return all.at(static_cast<std::size_t>(Random(static_cast<int>(all.size()))));
+        };
+        const auto name = [](Control c) { return std::string(ControlName(c)); };
+
+        if (kind < 35) {
+            if (win.introShown() && Chance(50)) return Act(Parse("click BitBtnHinweise"));
+            // Mostly buttons; labels, panels, frames and lists take clicks too.
+            const bool buttons = Chance(80);
+            const auto c = choose([buttons](Control c) {
+                return !buttons || design::Of(c).kind == design::Kind::Button || c == GroupBox3;
+            });
+            if (c) Act(Parse("click " + name(*c)));
+        } else if (kind < 72) {
+            const auto c = choose([](Control c) { return design::TakesPick(c); });
+            if (!c) return;
+            const int count = static_cast<int>(win.view().Items(*c).size());
+            if (count > 0 && Chance(92))
+                return Act(Parse("pick " + name(*c) + " " + std::to_string(Random(count))));
+            static const int kOutside[] = {-1, -2, INT_MIN, INT_MAX, 1000};
+            PickOutside(*c, Chance(50) ? count + Random(3) : kOutside[Random(5)]);
+        } else if (kind < 84) {
+            const auto c = choose([](Control c) {
+                const auto k = design::Of(c).kind;
+                return k == design::Kind::Combo || k == design::Kind::Edit;
+            });
+            if (!c) return;
+            Command cmd = Parse("type " + name(*c) + " \"\"");
+            cmd.text = Random(250) == 0 ? LongText()
+                                        : TypedTexts().at(static_cast<std::size_t>(
+                                              Random(static_cast<int>(TypedTexts().size()))));
+            cmd.source = "type " + name(*c) + " " + drive::JsonString(cmd.text);
+            Act(cmd);
+        } else if (kind < 96) {
+            const auto c = choose([](Control) { return true; });
+            if (c) Act(Parse("focus " + name(*c)));
+        } else if (kind < 98) {
+            Act(Parse("tick"));
+        } else {
+            Act(Parse("click ResetBitBtn"));
+        }
+    }
+    // A pick of an index the list does not hold, as far as the toolkit lets a program do it:
+    // the selection is set (Qt leaves none) and the pick signal is sent with that index.
+    void PickOutside(Control c, int index) {
+        MainWindow& win = harness_.win();
+        const std::string line = "# pick " + std::string(ControlName(c)) + " " +
+                                 std::to_string(index) + " (outside the list)";
+        Before();
+        if (!drive::Usable(win, c)) {
+            Note(line + ", ignored");
+            return After();
+        }
+        QWidget* w = win.widget(c);
+        if (auto* box = qobject_cast<QComboBox*>(w)) {
+            box->setFocus(Qt::MouseFocusReason);
+            if (!win.closed() && drive::Usable(win, c)) {
+                box->setCurrentIndex(index);
+                box->setEditText(box->itemText(index));
+                emit box->activated(index);
+            }
+        } else if (auto* group = qobject_cast<RadioGroup*>(w)) {
+            group->setFocus(Qt::MouseFocusReason);
+            if (!win.closed() && drive::Usable(win, c)) emit group->picked(index);
+        }
+        QApplication::processEvents();
+        NoteAction(line);
+        After();
+    }
+
+    // The action's line, after the answers it needed.
+    void NoteAction(const std::string& line) {
+        for (const std::string& a : pendingAnswers_) Note(a);
+        pendingAnswers_.clear();
+        Note(line);
+    }
+
+    void Before() {
+        before_ = Snapshot();
+        pendingAnswers_.clear();
+        harness_.ClearGridWrites();
+    }
+
+    void Act(const Command& cmd) {
+        MainWindow& win = harness_.win();
+        Before();
+        const bool usable = cmd.op == Op::Tick || drive::Usable(win, cmd.control);
+        const bool clicked = cmd.op == Op::Click && usable;
+        const bool panelWasOpen = before_.st.ZusatzPanelOffen == 1 || before_.st.ZeitVon == 0;
+        if (!usable) ++counts_.ignored;
+        const bool open = harness_.driver().Run(cmd);
+        NoteAction(cmd.source + (usable ? "" : "   # ignored"));
+        if (!open) {
+            Note("# the window closed");
+            Open();
+            return;
+        }
+        After();
+
+        const bool reset = clicked && cmd.control == ResetBitBtn;
+        const bool checked = clicked && cmd.control == PFachBitBtn;
+        const bool rejected = checked && OwnEnabled(ProfilBitBtn);
+        if (reset || rejected) CheckResetLayout();
+        if (checked) {
+            ++(rejected ? counts_.checksRejected : counts_.checksPassed);
+            const Counter gq = win.state().GqKurse;
+            if (!rejected && (gq < 30 || gq > 36))
+                Fail("GqKurse is " + std::to_string(gq) + " after an accepted check");
+        }
+        if (!reset && !rejected) CheckMonotone(cmd);
+        const bool evaluated =
+            clicked &&
+            (cmd.control == ErgebnisBitBtn ||
+             (cmd.control == WeiterBitBtn && !panelWasOpen && win.state().ErgebnisAktiv == 1));
+        if (evaluated) {
+            ++counts_.evaluations;
+            CheckEvaluation();
+        }
+    }
+
+    bool OwnEnabled(Control c) { return drive::OwnEnabled(harness_.win().widget(c)); }
+
+    void After() {
+        for (const GridWrite& w : harness_.gridWrites())
+            if (const auto bad = BadCell(w.column, w.row, w.text)) Fail("written: " + *bad);
+        for (const std::string& c : harness_.complaints()) Fail(c);
+        CheckAlways(Snapshot());
+    }
+
+    void CheckAlways(const Snap& now) {
+        const ChoiceState& st = now.st;
+        QtView& view = harness_.win().view();
+        for (Subject s : kPKursSubjects)
+            if (st.PFach[s] != st.PKurs[s])
+                Fail("PFach[" + std::string(SubjectKey(s)) + "] differs from PKurs");
+        using enum Subject;
+        if (st.Int[Fr] + st.Int[La] + st.Int[Sn] > 1) Fail("more than one intensive language");
+        if (st.GqKurse != 0 && (st.GqKurse < 30 || st.GqKurse > 36))
+            Fail("GqKurse is " + std::to_string(st.GqKurse));
+        for (int row = 0; row < kGridRows; ++row)
+            for (int col = 0; col < kGridColumns; ++col)
+                if (const auto bad = BadCell(
+                        col, row, now.grid.at(static_cast<std::size_t>(row * kGridColumns + col))))
+                    Fail(*bad);
+        // The panels show the last evaluation, or nothing after a reset.
+        auto shows = [&](Control c, std::int64_t value) {
+            const std::string text = view.Text(c);
+            if (!text.empty() && text != std::to_string(value))
+                Fail(std::string(ControlName(c)) + " shows " + text + ", the state holds " +
+                     std::to_string(value));
+        };
+        shows(Gks, st.KursAnzahl);
+        shows(Semester1, st.Stunden[1]);
+        shows(Semester2, st.Stunden[2]);
+        shows(Semester3, st.Stunden[3]);
+        shows(Semester4, st.Stunden[4]);
+        shows(SemesterD, st.Durchschnitt);
+    }
+
+    void CheckMonotone(const Command& cmd) {
+        const ChoiceState& st = harness_.win().state();
+        auto compare = [&](const auto& was, const auto& is) {
+            for (std::size_t i = 0; i < was.size(); ++i)
+                if (was[i].second == 1 && is[i].second == 0)
+                    Fail(was[i].first + " went from 1 to 0 without a reset");
+        };
+        compare(MonotoneFlags(before_.st), MonotoneFlags(st));
+        if (!(cmd.op == Op::Click && cmd.control == IntFSprBitBtn))
+            compare(StepZeroFlags(before_.st), StepZeroFlags(st));
+    }
+
+    void CheckResetLayout() {
+        MainWindow& win = harness_.win();
+        const ChoiceState& st = win.state();
+        QtView& view = win.view();
+        for (const auto& [name, value] : MonotoneFlags(st))
+            if (value != 0 && name != "ErgebnisAktiv") Fail(name + " is set after a reset");
+        if (st.GqKurse != 0 || st.KursAnzahl != 0) Fail("counters not cleared by the reset");
+        for (int row = 1; row < kGridRows; ++row)
+            for (int col = 1; col <= 5; ++col)
+                if (view.Cell(col, row) != " ") Fail("a plan cell is not blank after a reset");
+        for (Control box : {Lk1Box, Lk2Box, P3Box, P4Box, P5Box})
+            if (view.Items(box) != QStringList{QStringLiteral("zuerst ein Profil wählen")})
+                Fail(std::string(ControlName(box)) + " lists more than its prompt after a reset");
+        if (view.ItemIndex(ProfilRadioGroup) != -1) Fail("a profile is selected after a reset");
+        if (view.Text(MaskEdit4) != "Gymnasium Lindenhain") Fail("MaskEdit4 not restored");
+        if (!OwnEnabled(ProfilBitBtn) || OwnEnabled(PFachBitBtn) || OwnEnabled(AuflagenBitBtn))
+            Fail("the steps are not back at step 1 after a reset");
+    }
+
+    // After an evaluation: the counts and the panels agree with the grid.
+    void CheckEvaluation() {
+        MainWindow& win = harness_.win();
+        const ChoiceState& st = win.state();
+        QtView& view = win.view();
+        int courses = 0;
+        std::array<int, 5> hours{};
+        for (int col = 2; col <= 5; ++col) {
+            for (int row = 1; row < kGridRows; ++row) {
+                const std::string mark = view.Cell(col, row);
+                if (Hours(mark) > 0) ++courses;
+                hours.at(static_cast<std::size_t>(col - 1)) += Hours(mark);
+            }
+        }
+        if (st.KursAnzahl != courses)
+            Fail("KursAnzahl " + std::to_string(st.KursAnzahl) + ", the grid has " +
+                 std::to_string(courses) + " courses");
+        for (std::size_t n = 1; n <= 4; ++n)
+            if (st.Stunden.at(n) != hours.at(n))
+                Fail("Stunden[" + std::to_string(n) + "] " + std::to_string(st.Stunden.at(n)) +
+                     ", the grid has " + std::to_string(hours.at(n)));
+        const int sum = hours[1] + hours[2] + hours[3] + hours[4];
+        if (st.StundenSumme != sum || st.Durchschnitt != sum / 4) Fail("hour sum or average");
+        const std::pair<Control, int> panels[] = {{Semester1, hours[1]}, {Semester2, hours[2]},
+                                                  {Semester3, hours[3]}, {Semester4, hours[4]},
+                                                  {SemesterD, sum / 4},  {Gks, courses}};
+        for (const auto& [panel, value] : panels)
+            if (view.Text(panel) != std::to_string(value))
+                Fail(std::string(ControlName(panel)) + " shows " + view.Text(panel) +
+                     " after an evaluation, expected " + std::to_string(value));
+        if (view.Text(Gsq) != std::to_string(st.GqKurse)) Fail("Gsq differs from GqKurse");
+        for (std::size_t n = 1; n <= 4; ++n) {
+            const int h = hours.at(n);
+            const Colour want = h == 0             ? Colour::Neutral
+                                : h < 32 || h > 40 ? Colour::Red
+                                : h < 34 || h > 38 ? Colour::Yellow
+                                                   : Colour::Green;
+            if (view.GetColour(panels[n - 1].first) != want) Fail("half-year panel colour");
+        }
+    }
+
+    // A printed page: the same number of lines whatever was typed, and each plan line holds the
+    // grid as the window shows it.
+    void CheckPage(const Page& page) {
+        ++counts_.pages;
+        MainWindow& win = harness_.win();
+        if (page.lines.size() != kPageLines)
+            Fail("a printed page has " + std::to_string(page.lines.size()) + " lines");
+        for (int row = 0; row < kGridRows; ++row) {
+            std::string want = "     " + InField(win.view().Cell(0, row), 21);
+            for (int col = 1; col < kGridColumns; ++col)
+                want += InField(win.view().Cell(col, row), 7);
+            if (page.Line(GridLineOfRow(row)) != want)
+                Fail("printed plan line of row " + std::to_string(row) + " reads \"" +
+                     page.Line(GridLineOfRow(row)) + "\"");
+        }
+    }
+
+    const std::uint64_t seed_;
+    const std::int64_t actions_;
+    std::mt19937_64 rng_;
+    WindowHarness harness_;
+    std::int64_t done_ = 0;
+    std::string failure_;
+    std::deque<std::string> history_;
+    std::vector<std::string> pendingAnswers_;
+    Snap before_;
+    const std::vector<std::string>* walk_ = nullptr;
+    std::size_t walkStep_ = 0;
+    Counts counts_;
+};
+
+TEST(WindowFuzz, InvariantsHoldUnderRandomUserActions) {
+    const auto first = static_cast<std::uint64_t>(EnvNumber("BELEGIX_FUZZ_SEED", 20140801));
+    const std::int64_t runs = EnvNumber("BELEGIX_FUZZ_RUNS", 2);
+    const std::int64_t actions = EnvNumber("BELEGIX_FUZZ_ACTIONS", 600);
+    const auto start = std::chrono::steady_clock::now();
+    Fuzzer::Counts total;
+    for (std::int64_t r = 0; r < runs; ++r) {
+        Fuzzer fuzzer(first + static_cast<std::uint64_t>(r), actions);
+        const bool ok = fuzzer.Run();
+        const auto& c = fuzzer.counts();
+        total.checksPassed += c.checksPassed;
+        total.checksRejected += c.checksRejected;
+        total.evaluations += c.evaluations;
+        total.pages += c.pages;
+        total.windows += c.windows;
+        total.boxes += c.boxes;
+        total.ignored += c.ignored;
+        if (!ok) break;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf(
+        "fuzz: seeds %llu..%llu, %lld actions each, %.1f s; %lld windows, %lld boxes, %lld "
+        "ignored actions, %lld accepted and %lld rejected exam checks, %lld evaluations, %lld "
+        "printed pages\n",
+        static_cast<unsigned long long>(first),
+        static_cast<unsigned long long>(first + static_cast<std::uint64_t>(runs) - 1),
+        static_cast<long long>(actions), seconds, static_cast<long long>(total.windows),
+        static_cast<long long>(total.boxes), static_cast<long long>(total.ignored),
+        static_cast<long long>(total.checksPassed), static_cast<long long>(total.checksRejected),
+        static_cast<long long>(total.evaluations), static_cast<long long>(total.pages));
+}
+
+}  // namespace
+}  // namespace belegix::test
