@@ -202,16 +202,27 @@ void QtPrintStream::Write(const std::string& fragment) {
     QString rest = Printable(fragment);
     while (!rest.isEmpty()) {
         const double room = pageWidth_ - x_;
-        const double width = metrics.horizontalAdvance(rest);
-        if (width <= room) {
-            line_.push_back({rest, font, colour_, x_});
-            x_ += width;
-            return;
+        // Only a piece a little wider than the room is measured, so that a very long text is
+        // cut line by line in time proportional to its length.
+        qsizetype probe =
+            16 + 2 * static_cast<qsizetype>(std::max(0.0, room) /
+                                            std::max(1.0, metrics.averageCharWidth()));
+        while (probe < rest.size() && metrics.horizontalAdvance(rest.left(probe)) <= room)
+            probe *= 2;
+        if (probe >= rest.size()) {
+            const double width = metrics.horizontalAdvance(rest);
+            if (width <= room) {
+                line_.push_back({rest, font, colour_, x_});
+                x_ += width;
+                return;
+            }
         }
-        // Cut after the last whole character that still fits, continue on the next line.
-        const std::vector<qsizetype> ends = CharacterEnds(rest);
+        // Cut after the last whole character that still fits, continue on the next line. The
+        // piece is wider than the room, so its end (which may split a character) never fits.
+        const QString piece = rest.left(probe);
+        const std::vector<qsizetype> ends = CharacterEnds(piece);
         const auto fits = std::partition_point(ends.begin(), ends.end(), [&](qsizetype end) {
-            return metrics.horizontalAdvance(rest.left(end)) <= room;
+            return metrics.horizontalAdvance(piece.left(end)) <= room;
         });
         qsizetype cut = fits == ends.begin() ? 0 : *(fits - 1);
         if (cut == 0) {
@@ -219,7 +230,7 @@ void QtPrintStream::Write(const std::string& fragment) {
                 FlushLine();
                 continue;
             }
-            cut = ends.front();  // one character wider than the page: drawn anyway
+            cut = CharacterEnds(rest).front();  // one character wider than the page: drawn anyway
         }
         const QString head = rest.left(cut);
         line_.push_back({head, font, colour_, x_});

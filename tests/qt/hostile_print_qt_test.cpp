@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,28 @@ TEST(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
         EXPECT_EQ(page.Line(kSchoolLine), FieldLine("Schule: ", t.school)) << what;
         EXPECT_EQ(page.Line(kClassLine), FieldLine("Klasse: ", t.cls)) << what;
     }
+}
+
+TEST(HostilePrint, AVeryLongFieldIsCutIntoLinesInTimeProportionalToItsLength) {
+    // 200,000 characters fill some 2,500 lines on about forty pages; measuring the whole rest of
+    // the text for every cut would take minutes.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    FakeView v;
+    ChoiceState st;
+    FormCreate(st, v);
+    ErgebnisBitBtnClick(st, v);
+    v.SetText(MaskEdit1, Repeat("Lindenhain ", 18182));
+    v.SetText(MaskEdit2, "Erika");
+    v.SetText(MaskEdit3, "10c");
+    QtPrintStream stream;
+    stream.SetPdfFile(dir.filePath("long.pdf"));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(PrintPlan(v, stream), std::nullopt);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 30.0);
+    EXPECT_GT(QFileInfo(dir.filePath("long.pdf")).size(), 0);
 }
 
 }  // namespace
