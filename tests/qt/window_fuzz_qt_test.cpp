@@ -124,6 +124,13 @@ std::vector<std::pair<std::string, Flag>> StepZeroFlags(const ChoiceState& st) {
 // ---------------------------------------------------------------------------------------------
 // Hostile typed text.
 
+// Whether typing `text` changes an edit field: some character of it is one a field takes.
+bool Printable(const std::string& text) {
+    for (const QChar ch : QString::fromStdString(text))
+        if (ch.isPrint()) return true;
+    return false;
+}
+
 std::string LongText() {
     std::string s;
     while (s.size() < 5000) s += "Müller-Lüdenscheidt ";
@@ -142,6 +149,8 @@ const std::vector<std::string>& TypedTexts() {
         "\xff\xfe\xc3\x28\xa0\xa1\xe2\x28\xa1",
         "שלום עולם مرحبا",
         "Englisch",
+        "Informatik\n",
+        "Französisch\r",
         "bereits erfüllt",
         "-1",
         "99",
@@ -404,6 +413,12 @@ class Fuzzer {
         }
         After();
 
+        // Typed text is no selection, whatever it spells (an item's text, a line break).
+        if (cmd.op == Op::Type && usable && design::Of(cmd.control).kind == design::Kind::Combo &&
+            Printable(cmd.text) && win.view().ItemIndex(cmd.control) != -1)
+            Fail("typing into " + std::string(ControlName(cmd.control)) + " selected item " +
+                 std::to_string(win.view().ItemIndex(cmd.control)));
+
         const bool reset = clicked && cmd.control == ResetBitBtn;
         const bool checked = clicked && cmd.control == PFachBitBtn;
         const bool rejected = checked && OwnEnabled(ProfilBitBtn);
@@ -481,7 +496,13 @@ class Fuzzer {
         const ChoiceState& st = win.state();
         QtView& view = win.view();
         for (const auto& [name, value] : MonotoneFlags(st))
-            if (value != 0 && name != "ErgebnisAktiv") Fail(name + " is set after a reset");
+            if (value != 0) Fail(name + " is set after a reset");
+        for (int k = 0; k < kTwoHourCount; ++k) {
+            const auto x = static_cast<TwoHour>(k);
+            if (st.ZeitOffen[x] != 0 || st.KursSpalte1[x] != 2 || st.KursSpalte2[x] != 3)
+                Fail("the period of " + std::string(TwoHourKey(x)) + " is not reset");
+        }
+        if (st.ZusatzSchritt != 0) Fail("ZusatzSchritt is set after a reset");
         if (st.GqKurse != 0 || st.KursAnzahl != 0) Fail("counters not cleared by the reset");
         for (int row = 1; row < kGridRows; ++row)
             for (int col = 1; col <= 5; ++col)
