@@ -89,7 +89,9 @@ std::string_view Trim(std::string_view s) {
 
 // A panel's value, or a note that it shows none yet.
 std::string Value(const View& v, Control c) {
-    const std::string_view text = Trim(v.Text(c));
+    // The view's text is kept while its trimmed part is read.
+    const std::string full = v.Text(c);
+    const std::string_view text = Trim(full);
     return text.empty() ? std::string("keine Angabe") : std::string(text);
 }
 

@@ -127,5 +127,15 @@ TEST(ResultDescriptions, OnlyResultsAreDescribed) {
     }
 }
 
+TEST(ResultDescriptions, ReadTheWholeTextOfAPanel) {
+    // A text longer than a short string's inline buffer, with blanks around it: the description
+    // holds it whole (the sanitizer build also checks that nothing freed is read).
+    FakeView v;
+    v.SetText(Gks, "  12345678901234567890 Kurse  ");
+    v.SetText(Semester3, " 36 ");
+    EXPECT_EQ(access::Description(Gks, v), "Anzahl der Kurse: 12345678901234567890 Kurse");
+    EXPECT_EQ(access::Description(Semester3, v), "3. Halbjahr: 36 Wochenstunden");
+}
+
 }  // namespace
 }  // namespace belegix
