@@ -1,5 +1,7 @@
 #include "print/qt_print_stream.h"
 
+#include "ui/qt_view.h"
+
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -21,41 +23,6 @@ namespace {
 // on the line of an A4 page.
 constexpr double kSideMarginMm = 6;
 constexpr double kTopBottomMarginMm = 8;
-
-QColor ToQColor(Colour c) {
-    const QPalette palette = QGuiApplication::palette();
-    switch (c) {
-        case Colour::Orange:
-            return {255, 128, 0};
-        case Colour::Silver:
-            return {192, 192, 192};
-        case Colour::Green:
-            return {0, 128, 0};
-        case Colour::Yellow:
-            return {255, 255, 0};
-        case Colour::Red:
-            return {255, 0, 0};
-        case Colour::Navy:
-            return {0, 0, 128};
-        case Colour::Teal:
-            return {0, 128, 128};
-        case Colour::Maroon:
-            return {128, 0, 0};
-        case Colour::White:
-            return {255, 255, 255};
-        case Colour::Black:
-            return {0, 0, 0};
-        case Colour::Neutral:
-            return palette.color(QPalette::Button);
-        case Colour::PaleYellow:
-            return palette.color(QPalette::ToolTipBase);
-        case Colour::InactiveCaption:
-            return palette.color(QPalette::Inactive, QPalette::Window);
-        case Colour::Desktop:
-            return palette.color(QPalette::Window);
-    }
-    return {0, 0, 0};
-}
 
 // Control characters (a tab, a line break typed into a field) take the place of one blank
 // on paper; everything else is drawn as written.
@@ -192,7 +159,7 @@ void QtPrintStream::SetFontStyle(bool bold, bool underline) {
 }
 
 void QtPrintStream::SetColour(Colour colour) {
-    colour_ = ToQColor(colour);
+    colour_ = QtView::ToQColor(colour);
 }
 
 void QtPrintStream::Write(const std::string& fragment) {
