@@ -37,6 +37,11 @@ inline constexpr std::string_view kFelderText =
 inline constexpr std::string_view kKernText =
     "Auflagen beachten: zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
     "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
+// The core-subject text of the maths-and-science and sport profiles (capital "Zwei", two blanks
+// before "müssen").
+inline constexpr std::string_view kKernTextZwei =
+    "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
+    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 // The item that replaces the list of `BExtraBox` when the additional obligation is met.
 inline constexpr std::string_view kBereitsErfuelltExtra = "Bereits erfüllt!";
 

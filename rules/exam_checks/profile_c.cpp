@@ -20,10 +20,6 @@ using exam::Position;
 // This profile's task-field text ends in a full stop.
 constexpr std::string_view kFelderTextC =
     "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt.";
-// Capital "Zwei" and two blanks before "müssen".
-constexpr std::string_view kKernTextC =
-    "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
-    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 
 // Why the exam subjects must not bring more than 36 half-year results.
 constexpr std::string_view kGqTextC =
@@ -80,7 +76,7 @@ void CheckProfilC(ChoiceState& st, View& v) {
     st.Erfuellt[Obligation::BExtra] = 1;
 
     c.TaskFieldRule(exam::FieldTest::ViaFelderOk, kFelderTextC);
-    c.CoreSubjectRule(kKernTextC);
+    c.CoreSubjectRule(exam::kKernTextZwei);
 
     // The intensive language meets the language obligation; a language that is not both
     // intensive and an exam subject brings two more results.

@@ -23,11 +23,6 @@ constexpr std::string_view kIntensivFr =
 constexpr std::string_view kIntensivSn =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach gewählt werden!";
 
-// Capital "Zwei" and two blanks before "müssen".
-constexpr std::string_view kKernTextSport =
-    "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
-    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
-
 // Why the exam subjects must not bring more than 36 half-year results.
 constexpr std::string_view kGqTextSport =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
@@ -100,7 +95,7 @@ void CheckProfilSport(ChoiceState& st, View& v) {
         exam::MarkMet(st, v, Obligation::Fsp);
 
     c.TaskFieldRule(exam::FieldTest::ViaFelderOk);
-    c.CoreSubjectRule(kKernTextSport, exam::CoreLanguages::ByPFach);
+    c.CoreSubjectRule(exam::kKernTextZwei, exam::CoreLanguages::ByPFach);
 
     // A second language counts with all four half-years.
     if (st.FspZahlSport == 2) st.GqKurse += 4;
