@@ -9,8 +9,7 @@
 namespace belegix {
 namespace {
 
-using test::Box;
-using test::ExamWindow;
+using namespace test;
 using enum Control;
 using enum Subject;
 using Kind = Box::Kind;
@@ -35,59 +34,31 @@ constexpr int De = 0, En = 1, Fr = 2, La = 3, Sn = 4, Ds = 5, Ek = 6, Ge = 7, Po
               Ma = 10, Bi = 11, Ch = 12, Ph = 13, If = 14;
 }
 
-const std::string kIntensiv =
-    "Eine Intensivsprache kann nicht als P1-, P2- oder P3-Fach gewählt werden";
 const std::string kDrei =
     "Es dürfen nicht drei Fremdsprachen als P1-, P2- oder P3-Fach gewählt werden";
-const std::string kFelder = "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt";
-const std::string kKern =
-    "Auflagen beachten: zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
-    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 
 std::string LongTextA() {
-    const std::vector<std::string> lines = {
-        "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-        "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-        "überschritten wird. ",
-        "",
-        "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil A "
-        "durch: ",
-        "1. De, 2xFsp, Ma, Nws mit je 4 Kursen: 20 Kurse ",
-        "2. Ku, Mu oder Ds, Po, Ge, Re oder Wn sowie Sf mit je 2 Kursen: 10 Kurse,",
-        "3. Po, Ge (bzw. Ek) oder Re als P-Fach:  +2(bzw.4) Kurse,",
-        "insgesamt sind das also bereits 32(bzw.34) Kurse. Es bleiben also nur noch maximal "
-        "4(bzw.2) Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen "
-        "(z.B. Ku,Mu,Ds, Ge,Po,Re,Wn) verpflichtend sind, ausgeschöpft werden können!",
-        "",
-        "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
-        "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
-        "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-        "Gesamtqualifikation eingebracht werden )-: "};
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
-    return text;
+    return JoinLines(
+        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
+         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
+         "überschritten wird. ",
+         "",
+         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil A "
+         "durch: ",
+         "1. De, 2xFsp, Ma, Nws mit je 4 Kursen: 20 Kurse ",
+         "2. Ku, Mu oder Ds, Po, Ge, Re oder Wn sowie Sf mit je 2 Kursen: 10 Kurse,",
+         "3. Po, Ge (bzw. Ek) oder Re als P-Fach:  +2(bzw.4) Kurse,",
+         "insgesamt sind das also bereits 32(bzw.34) Kurse. Es bleiben also nur noch maximal "
+         "4(bzw.2) Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen "
+         "(z.B. Ku,Mu,Ds, Ge,Po,Re,Wn) verpflichtend sind, ausgeschöpft werden können!",
+         "",
+         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
+         "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
+         "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
+         "Gesamtqualifikation eingebracht werden )-: "});
 }
 
-using Shown = std::vector<std::pair<Kind, std::string>>;
-Shown ShownBoxes(const test::FakeView& v) {
-    Shown shown;
-    for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
-    return shown;
-}
-
-struct ProfileA : ::testing::Test {
-    ExamWindow w{Profile::A};
-    ChoiceState& st = w.st;
-    test::ExamView& v = w.view;
-
-    void Run(int a, int b, int c, int d, int e) {
-        w.Choose(a, b, c, d, e);
-        PFachBitBtnClick(st, v);
-    }
-    bool Met(Control box, int item) const {
-        return v.ItemIndex(box) == item && !v.Get(box).enabled;
-    }
-};
+struct ProfileA : ExamTest<Profile::A> {};
 
 TEST_F(ProfileA, AcceptedChoiceMarksSubjectsObligationsAndOpensStepThree) {
     Run(lk1::En, lk2::De, p3::Ek, p4::Ge, p5::Ma);

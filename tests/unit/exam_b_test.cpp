@@ -10,8 +10,7 @@
 namespace belegix {
 namespace {
 
-using test::Box;
-using test::ExamWindow;
+using namespace test;
 using enum Control;
 using enum Subject;
 using Kind = Box::Kind;
@@ -32,70 +31,34 @@ constexpr int De = 0, En = 1, Fr = 2, La = 3, Sn = 4, Ds = 5, Ek = 6, Po = 7, Re
               Bi = 10, Ch = 11, Ph = 12, If = 13;
 }
 
-const std::string kIntensiv =
-    "Eine Intensivsprache kann nicht als P1-, P2- oder P3-Fach gewählt werden";
-const std::string kFelder = "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt";
 const std::string kKernB =
     "Auflagen beachten: zwei der Fächer Deutsch, Fremdsprache, Mathematik müssen "
     "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 
 std::string LongTextB() {
-    const std::vector<std::string> lines = {
-        "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-        "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-        "überschritten wird. ",
-        "",
-        "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil B "
-        "durch: ",
-        "1. De, Fsp, Ma, Ge, Po(Ek), Nws mit je 4 Kursen: 24 Kurse ",
-        "2. Ku, Mu oder Ds, (Po), Re oder Wn sowie Sf und Zusatzauflage FSP - NW mit je 2 "
-        "Kursen: 8(10) Kurse",
-        "insgesamt sind das also bereits 32(34) Kurse. Es bleiben also nur noch maximal 4(2) "
-        "Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-        "Ku,Mu,Ds,Re) verpflichtend sind, ausgeschöpft werden können!",
-        "",
-        "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
-        "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
-        "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-        "Gesamtqualifikation eingebracht werden )-: "};
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
-    return text;
+    return JoinLines(
+        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
+         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
+         "überschritten wird. ",
+         "",
+         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil B "
+         "durch: ",
+         "1. De, Fsp, Ma, Ge, Po(Ek), Nws mit je 4 Kursen: 24 Kurse ",
+         "2. Ku, Mu oder Ds, (Po), Re oder Wn sowie Sf und Zusatzauflage FSP - NW mit je 2 "
+         "Kursen: 8(10) Kurse",
+         "insgesamt sind das also bereits 32(34) Kurse. Es bleiben also nur noch maximal 4(2) "
+         "Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
+         "Ku,Mu,Ds,Re) verpflichtend sind, ausgeschöpft werden können!",
+         "",
+         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
+         "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
+         "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
+         "Gesamtqualifikation eingebracht werden )-: "});
 }
 
-const std::vector<std::string> kExtraList = {"Bitte wählen", "Englisch", "Französich",
-                                             "Latein",       "Spanisch", "Biologie",
-                                             "Chemie",       "Physik",   "Informatik"};
-
-using Shown = std::vector<std::pair<Kind, std::string>>;
-Shown ShownBoxes(const test::FakeView& v) {
-    Shown shown;
-    for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
-    return shown;
-}
-
-struct ProfileB : ::testing::Test {
-    ExamWindow w{Profile::B};
-    ChoiceState& st = w.st;
-    test::ExamView& v = w.view;
-
+struct ProfileB : ExamTest<Profile::B> {
     // P1 is left as the window has it: this check never reads `Lk1Box`.
-    void Run(int b, int c, int d, int e) {
-        w.Choose(-1, b, c, d, e);
-        PFachBitBtnClick(st, v);
-    }
-    bool Met(Control box, int item) const {
-        return v.ItemIndex(box) == item && !v.Get(box).enabled;
-    }
-    bool ExtraOpen() const {
-        return v.Get(BExtraBox).items == kExtraList && v.ItemIndex(BExtraBox) == 0 &&
-               v.Get(BExtraBox).enabled && st.Erfuellt[Obligation::BExtra] == 0;
-    }
-    void Intensive(Subject s, Flag nurEineFs) {
-        st.Int[s] = 1;
-        st.IntGewaehlt = 1;
-        st.NurEineFs = nurEineFs;
-    }
+    void Run(int b, int c, int d, int e) { ExamTest::Run(-1, b, c, d, e); }
 };
 
 TEST_F(ProfileB, GeschichteIsP1AndPolitikAtP3CountsInTheBaseline) {

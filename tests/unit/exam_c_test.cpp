@@ -10,8 +10,7 @@
 namespace belegix {
 namespace {
 
-using test::Box;
-using test::ExamWindow;
+using namespace test;
 using enum Control;
 using enum Subject;
 using Kind = Box::Kind;
@@ -35,62 +34,33 @@ constexpr int De = 0, En = 1, Fr = 2, La = 3, Sn = 4, Ds = 5, Ek = 6, Ge = 7, Po
               Ma = 10, Bi = 11, Ch = 12, Ph = 13, If = 14;
 }
 
-const std::string kIntensiv =
-    "Eine Intensivsprache kann nicht als P1-, P2- oder P3-Fach gewählt werden";
 const std::string kFelderC = "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt.";
 const std::string kKernC =
     "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
     "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 
 std::string LongTextC() {
-    const std::vector<std::string> lines = {
-        "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-        "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-        "überschritten wird. ",
-        "",
-        "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil C "
-        "durch: ",
-        "1. De, Fsp, Ma, 2xNws mit je 4 Kursen: 20 Kurse ",
-        "2. Ku,Mu oder Ds,Po,Ge,Re oder Wn sowie Sf  mit je 2 Kursen: 10 Kurse",
-        "3. Po, Ge (bzw. Ek) oder Re als P-Fach:  +2(4) Kurse,",
-        "insgesamt sind das also bereits 32(34) Kurse. Es bleiben also nur noch maximal 4(2) "
-        "Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-        "Ku,Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
-        "",
-        "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
-        "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
-        "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-        "Gesamtqualifikation eingebracht werden. "};
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
-    return text;
+    return JoinLines(
+        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
+         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
+         "überschritten wird. ",
+         "",
+         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil C "
+         "durch: ",
+         "1. De, Fsp, Ma, 2xNws mit je 4 Kursen: 20 Kurse ",
+         "2. Ku,Mu oder Ds,Po,Ge,Re oder Wn sowie Sf  mit je 2 Kursen: 10 Kurse",
+         "3. Po, Ge (bzw. Ek) oder Re als P-Fach:  +2(4) Kurse,",
+         "insgesamt sind das also bereits 32(34) Kurse. Es bleiben also nur noch maximal 4(2) "
+         "Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
+         "Ku,Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
+         "",
+         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
+         "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
+         "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
+         "Gesamtqualifikation eingebracht werden. "});
 }
 
-using Shown = std::vector<std::pair<Kind, std::string>>;
-Shown ShownBoxes(const test::FakeView& v) {
-    Shown shown;
-    for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
-    return shown;
-}
-
-struct ProfileC : ::testing::Test {
-    ExamWindow w{Profile::C};
-    ChoiceState& st = w.st;
-    test::ExamView& v = w.view;
-
-    void Run(int a, int b, int c, int d, int e) {
-        w.Choose(a, b, c, d, e);
-        PFachBitBtnClick(st, v);
-    }
-    bool Met(Control box, int item) const {
-        return v.ItemIndex(box) == item && !v.Get(box).enabled;
-    }
-    void Intensive(Subject s, Flag nurEineFs) {
-        st.Int[s] = 1;
-        st.IntGewaehlt = 1;
-        st.NurEineFs = nurEineFs;
-    }
-};
+struct ProfileC : ExamTest<Profile::C> {};
 
 TEST_F(ProfileC, TheP1ScienceLeavesTheScienceObligationOpen) {
     Run(lk1::Ph, lk2::Ma, p3::De, p4::En, p5::Ge);

@@ -9,8 +9,7 @@
 namespace belegix {
 namespace {
 
-using test::Box;
-using test::ExamWindow;
+using namespace test;
 using enum Control;
 using enum Subject;
 using Kind = Box::Kind;
@@ -31,12 +30,6 @@ constexpr int De = 0, En = 1, Fr = 2, La = 3, Sn = 4, Ek = 5, Ge = 6, Po = 7, Re
               Bi = 10, Ch = 11, Ph = 12, If = 13;
 }
 
-const std::string kIntensiv =
-    "Eine Intensivsprache kann nicht als P1-, P2- oder P3-Fach gewählt werden";
-const std::string kFelder = "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt";
-const std::string kKern =
-    "Auflagen beachten: zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
-    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 const std::string kKunst =
     "Im künstlerisch-musischen Profil mit Kunst als P1-Fach musst Du zwei Kurse in MUSIK oder DS "
     "zusätzlich einbringen!";
@@ -45,49 +38,27 @@ const std::string kMusik =
     "zusätzlich einbringen!";
 
 std::string LongTextKuMu() {
-    const std::vector<std::string> lines = {
-        "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-        "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-        "überschritten wird. ",
-        "",
-        "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil KuMu "
-        "durch: ",
-        "1. De, Fsp, Ku oder Mu, Ma, Nws mit je 4 Kursen: 20 Kurse, ",
-        "2. Mu, Ku oder Ds, Po, Ge, Re oder Wn, SF mit je 2 Kursen: 10 Kurse, ",
-        "3. Po, Ge oder Re als P-Fach:  +2 Kurse,",
-        "insgesamt sind das also bereits 32 Kurse. Es bleiben also nur noch maximal 4 Kurse "
-        "übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-        "Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
-        "",
-        "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die nicht mit 4 Kursen "
-        "in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern müssen "
-        "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-        "Gesamtqualifikation eingebracht werden "};
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
-    return text;
+    return JoinLines(
+        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
+         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
+         "überschritten wird. ",
+         "",
+         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil KuMu "
+         "durch: ",
+         "1. De, Fsp, Ku oder Mu, Ma, Nws mit je 4 Kursen: 20 Kurse, ",
+         "2. Mu, Ku oder Ds, Po, Ge, Re oder Wn, SF mit je 2 Kursen: 10 Kurse, ",
+         "3. Po, Ge oder Re als P-Fach:  +2 Kurse,",
+         "insgesamt sind das also bereits 32 Kurse. Es bleiben also nur noch maximal 4 Kurse "
+         "übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
+         "Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
+         "",
+         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die nicht mit 4 Kursen "
+         "in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern müssen "
+         "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
+         "Gesamtqualifikation eingebracht werden "});
 }
 
-using Shown = std::vector<std::pair<Kind, std::string>>;
-Shown ShownBoxes(const test::FakeView& v) {
-    Shown shown;
-    for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
-    return shown;
-}
-
-struct ProfileKuMu : ::testing::Test {
-    ExamWindow w{Profile::KuMu};
-    ChoiceState& st = w.st;
-    test::ExamView& v = w.view;
-
-    void Run(int a, int b, int c, int d, int e) {
-        w.Choose(a, b, c, d, e);
-        PFachBitBtnClick(st, v);
-    }
-    bool Met(Control box, int item) const {
-        return v.ItemIndex(box) == item && !v.Get(box).enabled;
-    }
-};
+struct ProfileKuMu : ExamTest<Profile::KuMu> {};
 
 TEST_F(ProfileKuMu, KunstWithoutSecondArtsSubjectRemindsAndIsAccepted) {
     // Something had selected and disabled the arts box: P1 Kunst opens it again, empty.

@@ -10,8 +10,7 @@
 namespace belegix {
 namespace {
 
-using test::Box;
-using test::ExamWindow;
+using namespace test;
 using enum Control;
 using enum Subject;
 using Kind = Box::Kind;
@@ -36,70 +35,37 @@ const std::string kIntensivFr =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach  gewählt werden!";
 const std::string kIntensivSn =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach gewählt werden!";
-const std::string kFelder = "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt";
 const std::string kKernSport =
     "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
     "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
 
 std::string LongTextSport() {
-    const std::vector<std::string> lines = {
-        "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-        "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-        "überschritten wird. ",
-        "",
-        "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für sportliche "
-        "Profil durch: ",
-        "1. De, Fsp, Ma, Nw, Sp mit je 4 Kursen: 20 Kurse ",
-        "2. Ku,Mu oder Ds,Po,Ge,Re oder Wn sowie Sf  mit je 2 Kursen: 10 Kurse",
-        "3. Po,Ge (bzw. Ek) oder Re als P-Fach:  +2(4) Kurse,",
-        "4. Weitere Fspr oder weitere Nw als Auflage: 2 Kursen,",
-        "insgesamt sind das also bereits 34(36) Kurse. Es bleiben also nur noch maximal 2 Kurse "
-        "übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-        "Ku,Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
-        "",
-        "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
-        "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
-        "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-        "Gesamtqualifikation eingebracht werden. "};
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
-    return text;
+    return JoinLines(
+        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
+         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
+         "überschritten wird. ",
+         "",
+         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für sportliche "
+         "Profil durch: ",
+         "1. De, Fsp, Ma, Nw, Sp mit je 4 Kursen: 20 Kurse ",
+         "2. Ku,Mu oder Ds,Po,Ge,Re oder Wn sowie Sf  mit je 2 Kursen: 10 Kurse",
+         "3. Po,Ge (bzw. Ek) oder Re als P-Fach:  +2(4) Kurse,",
+         "4. Weitere Fspr oder weitere Nw als Auflage: 2 Kursen,",
+         "insgesamt sind das also bereits 34(36) Kurse. Es bleiben also nur noch maximal 2 Kurse "
+         "übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
+         "Ku,Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
+         "",
+         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
+         "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
+         "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
+         "Gesamtqualifikation eingebracht werden. "});
 }
 
-const std::vector<std::string> kExtraList = {"Bitte wählen", "Englisch", "Französich",
-                                             "Latein",       "Spanisch", "Biologie",
-                                             "Chemie",       "Physik",   "Informatik"};
 const std::vector<std::string> kBereits = {"Bereits erfüllt!"};
 
-using Shown = std::vector<std::pair<Kind, std::string>>;
-Shown ShownBoxes(const test::FakeView& v) {
-    Shown shown;
-    for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
-    return shown;
-}
-
-struct ProfileSport : ::testing::Test {
-    ExamWindow w{Profile::Sport};
-    ChoiceState& st = w.st;
-    test::ExamView& v = w.view;
-
+struct ProfileSport : ExamTest<Profile::Sport> {
     // P1 is left as the window has it: this check never reads `Lk1Box`.
-    void Run(int b, int c, int d, int e) {
-        w.Choose(-1, b, c, d, e);
-        PFachBitBtnClick(st, v);
-    }
-    bool Met(Control box, int item) const {
-        return v.ItemIndex(box) == item && !v.Get(box).enabled;
-    }
-    bool ExtraOpen() const {
-        return v.Get(BExtraBox).items == kExtraList && v.ItemIndex(BExtraBox) == 0 &&
-               v.Get(BExtraBox).enabled && st.Erfuellt[Obligation::BExtra] == 0;
-    }
-    void Intensive(Subject s, Flag nurEineFs) {
-        st.Int[s] = 1;
-        st.IntGewaehlt = 1;
-        st.NurEineFs = nurEineFs;
-    }
+    void Run(int b, int c, int d, int e) { ExamTest::Run(-1, b, c, d, e); }
 };
 
 TEST_F(ProfileSport, SportIsP1AndTheLanguageObligationIsShownAfterReading) {

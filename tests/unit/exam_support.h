@@ -1,15 +1,21 @@
 // A window after step 1 for the exam-subject check tests: the reset layout, the obligation
 // boxes with their design items, and the chosen profile's lists in the five exam boxes. The view
 // also keeps a copy of the choice state at every message box, so that counters can be seen
-// before a reset clears them.
+// before a reset clears them. Below it the pieces the per-profile tests share: a fixture, the
+// shown boxes as (kind, text) pairs and the messages that several profiles show alike.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake/fake_view.h"
 #include "rules/choice_state.h"
+#include "rules/exam_checks/checks.h"
 #include "rules/profile_lists.h"
+#include "unit/design_items.h"
 
 namespace belegix::test {
 
@@ -41,20 +47,8 @@ struct ExamWindow {
     explicit ExamWindow(Profile profile) {
         using enum Control;
         FormCreate(st, view);
-        const std::vector<std::pair<Control, std::vector<std::string>>> design = {
-            {DeBox, {"Deutsch", "bereits erfüllt"}},
-            {FspBox, {"Englisch", "Französisch", "Latein", "Spanisch", "bereits erfüllt"}},
-            {KuMuBox, {"Darst.Spiel", "Kunst", "Musik", "bereits erfüllt", ""}},
-            {PoBox, {"Politik-W.", "bereits erfüllt"}},
-            {GeBox, {"Geschichte", "bereits erfüllt"}},
-            {ReWnBox, {"Religion", "Werte u. Normen", "bereits erfüllt"}},
-            {MaBox, {"Mathematik", "bereits erfüllt "}},
-            {NaturBox, {"Biologie", "Chemie", "Physik", "Informatik", "bereits erfüllt"}},
-            {SpBox, {"Sport", "befreit (Attest)", "bereits erfüllt"}},
-        };
-        for (const auto& [box, items] : design) {
-            for (const auto& item : items) view.AddItem(box, item);
-        }
+        for (Control box : {DeBox, FspBox, KuMuBox, PoBox, GeBox, ReWnBox, MaBox, NaturBox, SpBox})
+            AddDesignItems(view, box);
         for (int p = 0; p < kProfileCount; ++p)
             view.AddItem(ProfilRadioGroup, std::string(ListsFor(p)->radioItem));
         const int index = static_cast<int>(profile);
@@ -105,6 +99,65 @@ struct ExamWindow {
                view.Get(ProfilRadioGroup).enabled && !view.Get(GroupBox2).enabled &&
                view.GetColour(GroupBox2) == Colour::Silver && !view.Get(AuflagenBitBtn).enabled &&
                cellsBlank;
+    }
+};
+
+// The message boxes shown so far, as (kind, text).
+using Shown = std::vector<std::pair<Box::Kind, std::string>>;
+inline Shown ShownBoxes(const FakeView& v) {
+    Shown shown;
+    for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
+    return shown;
+}
+
+// A long check message: its lines joined by "\r".
+inline std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
+    return text;
+}
+
+// Messages that several profiles show with the same text.
+inline const std::string kIntensiv =
+    "Eine Intensivsprache kann nicht als P1-, P2- oder P3-Fach gewählt werden";
+inline const std::string kFelder =
+    "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt";
+inline const std::string kKern =
+    "Auflagen beachten: zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
+    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
+
+// The additional obligation's list in profiles B and sport.
+inline const std::vector<std::string> kExtraList = {"Bitte wählen", "Englisch", "Französich",
+                                                    "Latein",       "Spanisch", "Biologie",
+                                                    "Chemie",       "Physik",   "Informatik"};
+
+// A window of `profile` after step 1, for the checks of the exam subjects.
+template <Profile profile>
+struct ExamTest : ::testing::Test {
+    ExamWindow w{profile};
+    ChoiceState& st = w.st;
+    ExamView& v = w.view;
+
+    // Picks the five exam subjects by index (-1 leaves a box empty) and runs the check.
+    void Run(int a, int b, int c, int d, int e) {
+        w.Choose(a, b, c, d, e);
+        PFachBitBtnClick(st, v);
+    }
+    // The obligation box shows `item` and is closed.
+    bool Met(Control box, int item) const {
+        return v.ItemIndex(box) == item && !v.Get(box).enabled;
+    }
+    // The additional obligation is still open, on "Bitte wählen".
+    bool ExtraOpen() const {
+        return v.Get(Control::BExtraBox).items == kExtraList &&
+               v.ItemIndex(Control::BExtraBox) == 0 && v.Get(Control::BExtraBox).enabled &&
+               st.Erfuellt[Obligation::BExtra] == 0;
+    }
+    // Step 0 chose `s` as the intensive language.
+    void Intensive(Subject s, Flag nurEineFs) {
+        st.Int[s] = 1;
+        st.IntGewaehlt = 1;
+        st.NurEineFs = nurEineFs;
     }
 };
 

@@ -30,7 +30,7 @@ struct IntensiveStep : ::testing::Test {
 
     IntensiveStep() {
         test::FillDesignItems(v);
-        test::SetItems(v, IntFSprComboBox, {"Französisch", "Latein", "Spanisch", "keine"});
+        test::SetDesignItems(v, IntFSprComboBox);
         st.IntSchrittAktiv = 1;
         ResetAll(st, v);
     }
@@ -186,7 +186,7 @@ TEST(StepZeroAndOneButtons, AreWiredToTheirHandlers) {
     ChoiceState st;
     test::FakeView v;
     test::FillDesignItems(v);
-    test::SetItems(v, IntFSprComboBox, {"Französisch", "Latein", "Spanisch", "keine"});
+    test::SetDesignItems(v, IntFSprComboBox);
     st.IntSchrittAktiv = 1;
     ResetAll(st, v);
     Form form{st, v, printer};

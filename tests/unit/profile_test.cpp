@@ -119,7 +119,7 @@ struct Window {
 
     explicit Window(bool intensive = false) {
         test::FillDesignItems(view);
-        test::SetItems(view, IntFSprComboBox, {"Französisch", "Latein", "Spanisch", "keine"});
+        test::SetDesignItems(view, IntFSprComboBox);
         FormCreate(st, view);
         if (intensive) {
             st.IntSchrittAktiv = 1;

@@ -281,6 +281,31 @@ TEST(Design, CaptionsItemsAndInitialState) {
     EXPECT_EQ(design::Of(KuMuBox).items.size(), 5u);
     EXPECT_EQ(design::Of(KuMuBox).items.back(), "");
     EXPECT_EQ(design::Of(ZusatzBox).items.size(), 16u);
+    // The item lists of the boxes of steps 0, 1, 3 and 4 and the period panel, word for word.
+    using Items = std::vector<std::string_view>;
+    EXPECT_EQ(design::Of(IntFSprComboBox).items,
+              (Items{"Französisch", "Latein", "Spanisch", "keine"}));
+    EXPECT_EQ(design::Of(ProfilRadioGroup).items,
+              (Items{"sprachlich", "künstlerisch-musisch", "gesellschaftswissenschaftlich",
+                     "mathematisch-naturwissensch.", "sportlich"}));
+    EXPECT_EQ(design::Of(DeBox).items, (Items{"Deutsch", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(FspBox).items,
+              (Items{"Englisch", "Französisch", "Latein", "Spanisch", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(KuMuBox).items,
+              (Items{"Darst.Spiel", "Kunst", "Musik", "bereits erfüllt", ""}));
+    EXPECT_EQ(design::Of(PoBox).items, (Items{"Politik-W.", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(GeBox).items, (Items{"Geschichte", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(ReWnBox).items, (Items{"Religion", "Werte u. Normen", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(MaBox).items, (Items{"Mathematik", "bereits erfüllt "}));
+    EXPECT_EQ(design::Of(NaturBox).items,
+              (Items{"Biologie", "Chemie", "Physik", "Informatik", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(SpBox).items, (Items{"Sport", "befreit (Attest)", "bereits erfüllt"}));
+    EXPECT_EQ(design::Of(ZusatzBox).items,
+              (Items{"Englisch", "Französisch", "Latein", "Spanisch", "Darst. Spiel", "Kunst",
+                     "Musik", "Erdkunde", "Geschichte", "Politik-W.", "Religion",
+                     "Werte und Normen", "Biologie", "Chemie", "Physik", "Informatik"}));
+    EXPECT_EQ(design::Of(RGZusatzkurse).items,
+              (Items{"1. und 2. Halbjahr", "3. und 4. Halbjahr", "1. bis 4. Halbjahr"}));
     EXPECT_TRUE(design::Of(BExtraBox).items.empty());
     EXPECT_FALSE(design::Of(DruckenBitBtn).enabled);
     EXPECT_FALSE(design::Of(SeminarBox).enabled);
