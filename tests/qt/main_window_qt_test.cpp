@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fake/null_printer.h"
 #include "ui/qt_main_window.h"
 
 namespace belegix {
@@ -23,17 +24,6 @@ struct RecordingBoxes : MessageBoxes {
     }
 };
 
-struct NoPrinter : PrintStream {
-    std::optional<std::string> Open() override { return std::nullopt; }
-    void SetFontName(const std::string&) override {}
-    void SetFontSize(int) override {}
-    void SetFontStyle(bool, bool) override {}
-    void SetColour(Colour) override {}
-    void Write(const std::string&) override {}
-    void NewLine() override {}
-    std::optional<std::string> Close() override { return std::nullopt; }
-};
-
 void Activate(QWidget& w) {
     w.activateWindow();
     QApplication::setActiveWindow(&w);
@@ -42,7 +32,7 @@ void Activate(QWidget& w) {
 
 TEST(MainWindowQt, FirstActivationEvaluatesOnceOnly) {
     RecordingBoxes boxes;
-    NoPrinter printer;
+    test::NullPrinter printer;
     MainWindow win(boxes, printer);
     // Created: the reset has run, the plan not yet.
     EXPECT_EQ(win.view().Text(Control::Gks), "");
@@ -65,7 +55,7 @@ TEST(MainWindowQt, FirstActivationEvaluatesOnceOnly) {
 
 TEST(MainWindowQt, TitleBarCloseAsksNothing) {
     RecordingBoxes boxes;
-    NoPrinter printer;
+    test::NullPrinter printer;
     MainWindow win(boxes, printer);
     win.show();
     Activate(win);
@@ -76,7 +66,7 @@ TEST(MainWindowQt, TitleBarCloseAsksNothing) {
 
 TEST(MainWindowQt, ObjectNamesAndFixedSize) {
     RecordingBoxes boxes;
-    NoPrinter printer;
+    test::NullPrinter printer;
     MainWindow win(boxes, printer);
     EXPECT_EQ(win.objectName(), "KurswahlenLiH");
     EXPECT_EQ(win.size(), QSize(862, 637));
@@ -90,7 +80,7 @@ TEST(MainWindowQt, ObjectNamesAndFixedSize) {
 
 TEST(MainWindowQt, ProgramChangesEmitNoUserSignals) {
     RecordingBoxes boxes;
-    NoPrinter printer;
+    test::NullPrinter printer;
     MainWindow win(boxes, printer);
     auto* box = static_cast<QComboBox*>(win.widget(Control::KuMuBox));
     int userSignals = 0;

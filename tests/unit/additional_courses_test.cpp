@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fake/fake_view.h"
+#include "fake/null_printer.h"
 #include "rules/additional_courses.h"
 #include "rules/obligations.h"
 #include "ui/events.h"
@@ -26,18 +27,6 @@ const std::vector<std::string> kThreeOptions = {"1. und 2. Halbjahr", "3. und 4.
                                                 "1. bis 4. Halbjahr"};
 
 // Printing is not part of these steps.
-class NoPrinter : public PrintStream {
-  public:
-    std::optional<std::string> Open() override { return std::nullopt; }
-    void SetFontName(const std::string&) override {}
-    void SetFontSize(int) override {}
-    void SetFontStyle(bool, bool) override {}
-    void SetColour(Colour) override {}
-    void Write(const std::string&) override {}
-    void NewLine() override {}
-    std::optional<std::string> Close() override { return std::nullopt; }
-};
-
 class AdditionalCourses : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -101,7 +90,7 @@ class AdditionalCourses : public ::testing::Test {
 
     ChoiceState st;
     FakeView v;
-    NoPrinter printer;
+    test::NullPrinter printer;
     Form form{st, v, printer};
 };
 

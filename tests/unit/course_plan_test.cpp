@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "fake/fake_view.h"
+#include "fake/null_printer.h"
 #include "rules/choice_state.h"
 #include "rules/course_plan.h"
 #include "ui/events.h"
@@ -410,22 +411,10 @@ TEST(CoursePlan, RunningTwiceGivesTheSamePlanAndMessage) {
     EXPECT_EQ(p.v.Text(Gks), "42");
 }
 
-class NullPrinter : public PrintStream {
-  public:
-    std::optional<std::string> Open() override { return std::nullopt; }
-    void SetFontName(const std::string&) override {}
-    void SetFontSize(int) override {}
-    void SetFontStyle(bool, bool) override {}
-    void SetColour(Colour) override {}
-    void Write(const std::string&) override {}
-    void NewLine() override {}
-    std::optional<std::string> Close() override { return std::nullopt; }
-};
-
 TEST(CoursePlan, StartUpEvaluationOnTheEmptyChoice) {
     ChoiceState st;
     FakeView v;
-    NullPrinter printer;
+    test::NullPrinter printer;
     Form form{st, v, printer};
     FormCreate(st, v);
     ASSERT_TRUE(Dispatch(form, ErgebnisBitBtn, Event::Activate));
@@ -461,7 +450,7 @@ TEST(CoursePlan, StartUpEvaluationOnTheEmptyChoice) {
 TEST(CoursePlan, EnterSetsErgebnisAktivAndClickIsWired) {
     ChoiceState st;
     FakeView v;
-    NullPrinter printer;
+    test::NullPrinter printer;
     Form form{st, v, printer};
     FormCreate(st, v);
     EXPECT_EQ(st.ErgebnisAktiv, 0);

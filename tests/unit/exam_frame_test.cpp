@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "print/print_stream.h"
+#include "fake/null_printer.h"
 #include "rules/exam_checks/checks.h"
 #include "rules/exam_checks/exam_frame.h"
 #include "ui/events.h"
@@ -40,16 +40,7 @@ TEST(PFachBitBtnClick, ClosesStepTwoAndOpensStepThreeEvenWithoutAProfile) {
 TEST(PFachBitBtnClick, IsTheClickOfPFachBitBtn) {
     ExamWindow w{Profile::A};
     w.Choose(0, 0, 9, 6, 7);  // Englisch, Deutsch, Mathematik, Geschichte, Geschichte
-    struct NoPrinter : PrintStream {
-        std::optional<std::string> Open() override { return std::nullopt; }
-        void SetFontName(const std::string&) override {}
-        void SetFontSize(int) override {}
-        void SetFontStyle(bool, bool) override {}
-        void SetColour(Colour) override {}
-        void Write(const std::string&) override {}
-        void NewLine() override {}
-        std::optional<std::string> Close() override { return std::nullopt; }
-    } printer;
+    test::NullPrinter printer;
     Form form{w.st, w.view, printer};
     EXPECT_TRUE(Dispatch(form, PFachBitBtn, Event::Click));
     EXPECT_EQ(w.st.GqKurse, 34);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fake/fake_view.h"
+#include "fake/null_printer.h"
 #include "rules/choice_state.h"
 #include "rules/course_plan.h"
 #include "ui/events.h"
@@ -141,18 +142,6 @@ TEST(HelpTexts, HintMemoStatusBarAndPanelHints) {
     EXPECT_EQ(help::Hint(Lk1Box), "");
 }
 
-class NullPrinter : public PrintStream {
-  public:
-    std::optional<std::string> Open() override { return std::nullopt; }
-    void SetFontName(const std::string&) override {}
-    void SetFontSize(int) override {}
-    void SetFontStyle(bool, bool) override {}
-    void SetColour(Colour) override {}
-    void Write(const std::string&) override {}
-    void NewLine() override {}
-    std::optional<std::string> Close() override { return std::nullopt; }
-};
-
 // Everything the fake window keeps, apart from the boxes.
 std::string Snapshot(const FakeView& v) {
     std::string s;
@@ -178,7 +167,7 @@ TEST(HelpButtons, EachShowsOneInformationBoxAndChangesNothingElse) {
     for (int step = 0; step < 5; ++step) {
         ChoiceState st;
         FakeView v;
-        NullPrinter printer;
+        test::NullPrinter printer;
         Form form{st, v, printer};
         FormCreate(st, v);
         // Some step later than the button's own is open, and a plan is on the grid.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fake/fake_view.h"
-#include "print/print_stream.h"
+#include "fake/null_printer.h"
 #include "rules/choice_state.h"
 #include "rules/intensive_language.h"
 #include "ui/events.h"
@@ -173,16 +173,7 @@ TEST_F(IntensiveStep, ResetClearsTheLanguage) {
 }
 
 TEST(StepZeroAndOneButtons, AreWiredToTheirHandlers) {
-    struct NoPrinter : PrintStream {
-        std::optional<std::string> Open() override { return std::nullopt; }
-        void SetFontName(const std::string&) override {}
-        void SetFontSize(int) override {}
-        void SetFontStyle(bool, bool) override {}
-        void SetColour(Colour) override {}
-        void Write(const std::string&) override {}
-        void NewLine() override {}
-        std::optional<std::string> Close() override { return std::nullopt; }
-    } printer;
+    test::NullPrinter printer;
     ChoiceState st;
     test::FakeView v;
     test::FillDesignItems(v);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fake/fake_view.h"
-#include "print/print_stream.h"
+#include "fake/null_printer.h"
 #include "rules/choice_state.h"
 #include "ui/design.h"
 #include "ui/events.h"
@@ -60,16 +60,7 @@ TEST(Beenden, ClosingTheQuestionWithoutAnswerIsNo) {
 TEST(Beenden, RunsThroughTheEventTable) {
     FakeView v;
     ChoiceState st;
-    struct NoPrinter : PrintStream {
-        std::optional<std::string> Open() override { return std::nullopt; }
-        void SetFontName(const std::string&) override {}
-        void SetFontSize(int) override {}
-        void SetFontStyle(bool, bool) override {}
-        void SetColour(Colour) override {}
-        void Write(const std::string&) override {}
-        void NewLine() override {}
-        std::optional<std::string> Close() override { return std::nullopt; }
-    } printer;
+    test::NullPrinter printer;
     Form f{st, v, printer};
     v.QueueAnswer(DlgResult::Yes);
     EXPECT_TRUE(Dispatch(f, BeendenBitBtn, Event::Click));
