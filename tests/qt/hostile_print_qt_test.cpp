@@ -45,46 +45,28 @@ void ExpectSameOtherLines(const Page& page, const Page& baseline, const std::str
     }
 }
 
-// A language-profile plan worked through the window up to its evaluation.
-const std::vector<std::string> kPlan = {
-    "click BitBtnHinweise",
-    "pick ProfilRadioGroup 0",
-    "click ProfilBitBtn",
-    "pick Lk1Box 0",
-    "pick Lk2Box 0",
-    "pick P3Box 7",
-    "pick P4Box 9",
-    "pick P5Box 11",
-    "click PFachBitBtn",
-    "pick FspBox 1",
-    "pick KuMuBox 1",
-    "pick RGZusatzkurse 0",
-    "click FZusatzkurseBitBtn",
-    "pick PoBox 0",
-    "pick RGZusatzkurse 1",
-    "click FZusatzkurseBitBtn",
-    "pick ReWnBox 0",
-    "pick SpBox 0",
-    "click AuflagenBitBtn",
-    "click ErgebnisBitBtn",
-    "pick ZusatzBox 15",
-    "pick RGZusatzkurse 0",
-    "click FZusatzkurseBitBtn",
-    "click WeiterBitBtn",
-    "click ErgebnisBitBtn",
+// A temporary folder for the printed files, and a fake window with the empty choice evaluated
+// for the tests that print without the real window.
+struct HostilePrint : ::testing::Test {
+    QTemporaryDir dir;
+    FakeView v;
+    ChoiceState st;
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        FormCreate(st, v);
+        ErgebnisBitBtnClick(st, v);
+    }
 };
 
 struct Typed {
     std::string name, first, cls, school;
 };
 
-TEST(HostilePrint, TypedPersonalDataChangesOnlyItsOwnLinesOnThePage) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+TEST_F(HostilePrint, TypedPersonalDataChangesOnlyItsOwnLinesOnThePage) {
     const QString pdf = dir.filePath(QStringLiteral("plan.pdf"));
     WindowHarness h(pdf.toStdString());
     h.Open();
-    h.RunAll(kPlan);
+    h.RunAll(LanguagePlanLines());
     ASSERT_TRUE(h.complaints().empty()) << h.complaints().front();
 
     auto print = [&](const Typed& t) {
@@ -141,15 +123,9 @@ TEST(HostilePrint, TypedPersonalDataChangesOnlyItsOwnLinesOnThePage) {
     EXPECT_GT(QFileInfo(pdf).size(), 0);
 }
 
-TEST(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
+TEST_F(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
     // Texts the keyboard cannot put into the fields (a tab, line breaks, control characters,
     // 100,000 characters) reach the page when the fields are set directly.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    FakeView v;
-    ChoiceState st;
-    FormCreate(st, v);
-    ErgebnisBitBtnClick(st, v);
 
     auto printWith = [&](const Typed& t, const QString& pdf) {
         v.SetText(MaskEdit1, t.name);
@@ -183,15 +159,9 @@ TEST(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
     }
 }
 
-TEST(HostilePrint, AVeryLongFieldIsCutIntoLinesInTimeProportionalToItsLength) {
+TEST_F(HostilePrint, AVeryLongFieldIsCutIntoLinesInTimeProportionalToItsLength) {
     // 200,000 characters fill some 2,500 lines on about forty pages; measuring the whole rest of
     // the text for every cut would take minutes.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    FakeView v;
-    ChoiceState st;
-    FormCreate(st, v);
-    ErgebnisBitBtnClick(st, v);
     v.SetText(MaskEdit1, Repeat("Lindenhain ", 18182));
     v.SetText(MaskEdit2, "Erika");
     v.SetText(MaskEdit3, "10c");

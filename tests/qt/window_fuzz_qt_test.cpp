@@ -166,36 +166,13 @@ const std::vector<std::string>& TypedTexts() {
 
 const std::vector<std::vector<std::string>>& Walks() {
     static const std::vector<std::vector<std::string>> walks = {
-        {"click BitBtnHinweise",
-         "pick ProfilRadioGroup 0",
-         "click ProfilBitBtn",
-         "pick Lk1Box 0",
-         "pick Lk2Box 0",
-         "pick P3Box 7",
-         "pick P4Box 9",
-         "pick P5Box 11",
-         "click PFachBitBtn",
-         "pick FspBox 1",
-         "pick KuMuBox 1",
-         "pick RGZusatzkurse 0",
-         "click FZusatzkurseBitBtn",
-         "pick PoBox 0",
-         "pick RGZusatzkurse 1",
-         "click FZusatzkurseBitBtn",
-         "pick ReWnBox 0",
-         "pick SpBox 0",
-         "click AuflagenBitBtn",
-         "click ErgebnisBitBtn",
-         "pick ZusatzBox 15",
-         "pick RGZusatzkurse 0",
-         "click FZusatzkurseBitBtn",
-         "click WeiterBitBtn",
-         "click ErgebnisBitBtn",
-         "click DruckenBitBtn",
-         "type MaskEdit1 \"Mustermann\"",
-         "type MaskEdit2 \"Erika\"",
-         "type MaskEdit3 \"10c\"",
-         "click PersDatenBitBtn"},
+        [] {
+            std::vector<std::string> walk = LanguagePlanLines();
+            walk.insert(walk.end(), {"click DruckenBitBtn", "type MaskEdit1 \"Mustermann\"",
+                                     "type MaskEdit2 \"Erika\"", "type MaskEdit3 \"10c\"",
+                                     "click PersDatenBitBtn"});
+            return walk;
+        }(),
         {"click BitBtnHinweise", "pick ProfilRadioGroup 2", "click ProfilBitBtn", "pick Lk2Box 0",
          "pick P3Box 1", "pick P4Box 1", "pick P5Box 9", "click PFachBitBtn"},
     };

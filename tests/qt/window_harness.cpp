@@ -17,6 +17,37 @@ int GridLineOfRow(int row) {
     return 18 + row;
 }
 
+const std::vector<std::string>& LanguagePlanLines() {
+    static const std::vector<std::string> lines = {
+        "click BitBtnHinweise",
+        "pick ProfilRadioGroup 0",
+        "click ProfilBitBtn",
+        "pick Lk1Box 0",
+        "pick Lk2Box 0",
+        "pick P3Box 7",
+        "pick P4Box 9",
+        "pick P5Box 11",
+        "click PFachBitBtn",
+        "pick FspBox 1",
+        "pick KuMuBox 1",
+        "pick RGZusatzkurse 0",
+        "click FZusatzkurseBitBtn",
+        "pick PoBox 0",
+        "pick RGZusatzkurse 1",
+        "click FZusatzkurseBitBtn",
+        "pick ReWnBox 0",
+        "pick SpBox 0",
+        "click AuflagenBitBtn",
+        "click ErgebnisBitBtn",
+        "pick ZusatzBox 15",
+        "pick RGZusatzkurse 0",
+        "click FZusatzkurseBitBtn",
+        "click WeiterBitBtn",
+        "click ErgebnisBitBtn",
+    };
+    return lines;
+}
+
 std::optional<std::string> CapturePrintStream::Open() {
     page_ = Page{{std::string()}};
     return next_ ? next_->Open() : std::nullopt;

@@ -53,6 +53,9 @@ class CapturePrintStream : public PrintStream {
     std::vector<Page> pages_;
 };
 
+// Driver lines that work a language-profile plan through the window up to its evaluation.
+const std::vector<std::string>& LanguagePlanLines();
+
 struct GridWrite {
     int column = 0;
     int row = 0;
