@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -102,6 +103,41 @@ TEST(MainWindowQt, ProgramChangesEmitNoUserSignals) {
     EXPECT_EQ(userSignals, 0);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(win.widget(Control::ZusatzPanel)->isVisibleTo(&win));
+}
+
+TEST(MainWindowQt, PlanGridAndStacking) {
+    RecordingBoxes boxes;
+    test::NullPrinter printer;
+    MainWindow win(boxes, printer);
+    auto* grid = qobject_cast<QTableWidget*>(win.widget(Control::Tabelle));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->columnCount(), 7);
+    ASSERT_EQ(grid->rowCount(), 21);
+    const int widths[7] = {80, 37, 38, 39, 38, 38, 37};
+    for (int col = 0; col < 7; ++col) EXPECT_EQ(grid->columnWidth(col), widths[col]) << col;
+    for (int row = 0; row < 21; ++row) {
+        const int height = row == 1 ? 14 : row == 17 ? 17 : 15;
+        EXPECT_EQ(grid->rowHeight(row), height) << row;
+    }
+    // Not editable and skipped by the Tab key.
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(grid->focusPolicy() & Qt::TabFocus, 0);
+
+    // The hint memo lies in front of step 0; the intro screen in front of everything.
+    win.widget(Control::MemoIntro)->hide();
+    win.widget(Control::MemoHead)->hide();
+    win.widget(Control::MemoHead2)->hide();
+    QWidget* memo1 = win.widget(Control::Memo1);
+    for (const QPoint p : {QPoint(30, 85), QPoint(100, 120), QPoint(40, 150), QPoint(200, 150)}) {
+        QWidget* hit = win.childAt(p);
+        EXPECT_TRUE(hit == memo1 || memo1->isAncestorOf(hit)) << p.x() << "," << p.y();
+    }
+    win.widget(Control::MemoIntro)->show();
+    QWidget* intro = win.widget(Control::MemoIntro);
+    for (const QPoint p : {QPoint(100, 120), QPoint(300, 300), QPoint(700, 500)}) {
+        QWidget* hit = win.childAt(p);
+        EXPECT_TRUE(hit == intro || intro->isAncestorOf(hit)) << p.x() << "," << p.y();
+    }
 }
 
 }  // namespace
