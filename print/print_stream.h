@@ -9,7 +9,7 @@
 namespace belegix {
 
 class PrintStream {
-public:
+  public:
     virtual ~PrintStream() = default;
 
     // Starts a print document; returns the platform's error text when it cannot be started.

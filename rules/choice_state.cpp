@@ -11,22 +11,23 @@ struct SubjectInfo {
 };
 
 constexpr std::array<SubjectInfo, kSubjectCount> kCatalogue = {{
-    {"De", "Deutsch", "A"},      {"En", "Englisch", "A"},     {"Fr", "Französisch", "A"},
-    {"La", "Latein", "A"},       {"Sn", "Spanisch", "A"},     {"Ds", "Darst. Spiel", "A"},
-    {"Ku", "Kunst", "A"},        {"Mu", "Musik", "A"},        {"Ek", "Erdkunde", "B"},
-    {"Ge", "Geschichte", "B"},   {"Po", "Politik-W", "B"},    {"Re", "Religion", "B"},
-    {"Wn", "WuN", "B"},          {"Ma", "Mathematik", "C"},   {"Bi", "Biologie", "C"},
-    {"Ch", "Chemie", "C"},       {"Ph", "Physik", "C"},       {"If", "Informatik", "C"},
-    {"Sp", "Sport", ""},         {"Sf", "Seminarfach", ""},
+    {"De", "Deutsch", "A"},    {"En", "Englisch", "A"},   {"Fr", "Französisch", "A"},
+    {"La", "Latein", "A"},     {"Sn", "Spanisch", "A"},   {"Ds", "Darst. Spiel", "A"},
+    {"Ku", "Kunst", "A"},      {"Mu", "Musik", "A"},      {"Ek", "Erdkunde", "B"},
+    {"Ge", "Geschichte", "B"}, {"Po", "Politik-W", "B"},  {"Re", "Religion", "B"},
+    {"Wn", "WuN", "B"},        {"Ma", "Mathematik", "C"}, {"Bi", "Biologie", "C"},
+    {"Ch", "Chemie", "C"},     {"Ph", "Physik", "C"},     {"If", "Informatik", "C"},
+    {"Sp", "Sport", ""},       {"Sf", "Seminarfach", ""},
 }};
 
 constexpr std::array<std::string_view, kObligationCount> kObligationKeys = {
     "De", "Fsp", "KuMu", "Po", "Ge", "ReWn", "Ma", "Natur", "Sp", "KuMuZusatz", "BExtra"};
 
-constexpr std::array<std::string_view, kTwoHourCount> kTwoHourKeys = {"Ds", "Ku", "Mu", "Po",
-                                                                       "Ge"};
+constexpr std::array<std::string_view, kTwoHourCount> kTwoHourKeys = {"Ds", "Ku", "Mu", "Po", "Ge"};
 
-const SubjectInfo& Info(Subject s) { return kCatalogue.at(static_cast<std::size_t>(Row(s) - 1)); }
+const SubjectInfo& Info(Subject s) {
+    return kCatalogue.at(static_cast<std::size_t>(Row(s) - 1));
+}
 
 constexpr std::array<Control, 10> kObligationBoxes = {
     Control::DeBox,   Control::FspBox, Control::KuMuBox,  Control::PoBox, Control::GeBox,
@@ -47,13 +48,21 @@ const std::array<Subject, 15> kP5Subjects = {De, En, Fr, La, Sn, Ds, Po, Ge,
 const std::array<Subject, 3> kIntSubjects = {Fr, La, Sn};
 const std::array<Subject, 8> kZusatz4Subjects = {En, Fr, La, Sn, Ph, Ch, Bi, If};
 
-std::string_view SubjectKey(Subject s) { return Info(s).key; }
-std::string_view SubjectName(Subject s) { return Info(s).name; }
-std::string_view TaskField(Subject s) { return Info(s).field; }
+std::string_view SubjectKey(Subject s) {
+    return Info(s).key;
+}
+std::string_view SubjectName(Subject s) {
+    return Info(s).name;
+}
+std::string_view TaskField(Subject s) {
+    return Info(s).field;
+}
 std::string_view ObligationKey(Obligation k) {
     return kObligationKeys.at(static_cast<std::size_t>(k));
 }
-std::string_view TwoHourKey(TwoHour x) { return kTwoHourKeys.at(static_cast<std::size_t>(x)); }
+std::string_view TwoHourKey(TwoHour x) {
+    return kTwoHourKeys.at(static_cast<std::size_t>(x));
+}
 
 void ResetAll(ChoiceState& st, View& v) {
     using C = Control;
@@ -201,6 +210,8 @@ void FormCreate(ChoiceState& st, View& view) {
     ResetAll(st, view);
 }
 
-void ResetBitBtnClick(ChoiceState& st, View& view) { ResetAll(st, view); }
+void ResetBitBtnClick(ChoiceState& st, View& view) {
+    ResetAll(st, view);
+}
 
 }  // namespace belegix

@@ -16,12 +16,35 @@ using Counter = std::int32_t;
 
 // The twenty subjects; the value of each key is its row in the plan grid `Tabelle`.
 enum class Subject : int {
-    De = 1, En, Fr, La, Sn, Ds, Ku, Mu, Ek, Ge, Po, Re, Wn, Ma, Bi, Ch, Ph, If, Sp, Sf
+    De = 1,
+    En,
+    Fr,
+    La,
+    Sn,
+    Ds,
+    Ku,
+    Mu,
+    Ek,
+    Ge,
+    Po,
+    Re,
+    Wn,
+    Ma,
+    Bi,
+    Ch,
+    Ph,
+    If,
+    Sp,
+    Sf
 };
 inline constexpr int kSubjectCount = 20;
 
-inline constexpr int Row(Subject s) { return static_cast<int>(s); }
-inline constexpr Subject SubjectAtRow(int row) { return static_cast<Subject>(row); }
+inline constexpr int Row(Subject s) {
+    return static_cast<int>(s);
+}
+inline constexpr Subject SubjectAtRow(int row) {
+    return static_cast<Subject>(row);
+}
 
 // Two-letter key ("De"), name in column 0 ("Deutsch"), task field in column 6 ("A", "B", "C",
 // or empty for Sport and Seminarfach).
@@ -45,7 +68,9 @@ std::string_view TwoHourKey(TwoHour x);
 template <class Key, class T, std::size_t N, int Offset = 0>
 struct KeyedArray {
     std::array<T, N> values{};
-    T& operator[](Key k) { return values.at(static_cast<std::size_t>(static_cast<int>(k) - Offset)); }
+    T& operator[](Key k) {
+        return values.at(static_cast<std::size_t>(static_cast<int>(k) - Offset));
+    }
     const T& operator[](Key k) const {
         return values.at(static_cast<std::size_t>(static_cast<int>(k) - Offset));
     }

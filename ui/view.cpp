@@ -36,7 +36,9 @@ constexpr std::array<ColourEntry, 14> kColourWords = {{
 
 }  // namespace
 
-std::string_view ControlName(Control c) { return kControlNames.at(static_cast<std::size_t>(c)); }
+std::string_view ControlName(Control c) {
+    return kControlNames.at(static_cast<std::size_t>(c));
+}
 
 std::optional<Control> ControlFromName(std::string_view name) {
     const auto it = std::find(kControlNames.begin(), kControlNames.end(), name);

@@ -11,6 +11,7 @@
 namespace belegix {
 
 // Every control of the window's design, named exactly as the design names it.
+// clang-format off
 #define BELEGIX_CONTROLS(X)                                                                   \
     /* title area */                                                                          \
     X(Label4) X(Label26) X(Label22)                                                           \
@@ -40,6 +41,7 @@ namespace belegix {
     X(MemoIntro) X(MemoHead) X(MemoHead2) X(BitBtnHinweise)                                   \
     /* status bar */                                                                          \
     X(StatusBar1)
+// clang-format on
 
 enum class Control {
 #define BELEGIX_ENUMERATOR(name) name,
@@ -93,7 +95,7 @@ inline constexpr int kGridRows = 21;
 // Everything the rules do to the window. Program-made changes (a selection, a text, the items
 // of a list) never run a change handler.
 class View {
-public:
+  public:
     virtual ~View() = default;
 
     // Combo boxes and radio groups: selected index, 0-based; -1 when nothing is selected, also

@@ -8,10 +8,16 @@ FakeView::FakeView() {
     for (Control c : AllControls()) controls_[c] = FakeControl{};
 }
 
-FakeControl& FakeView::Get(Control c) { return controls_.at(c); }
-const FakeControl& FakeView::Get(Control c) const { return controls_.at(c); }
+FakeControl& FakeView::Get(Control c) {
+    return controls_.at(c);
+}
+const FakeControl& FakeView::Get(Control c) const {
+    return controls_.at(c);
+}
 
-int FakeView::ItemIndex(Control c) const { return Get(c).index; }
+int FakeView::ItemIndex(Control c) const {
+    return Get(c).index;
+}
 
 void FakeView::SetItemIndex(Control c, int index) {
     FakeControl& fc = Get(c);
@@ -31,9 +37,13 @@ void FakeView::ClearItems(Control c) {
     fc.index = -1;
 }
 
-void FakeView::AddItem(Control c, const std::string& item) { Get(c).items.push_back(item); }
+void FakeView::AddItem(Control c, const std::string& item) {
+    Get(c).items.push_back(item);
+}
 
-std::string FakeView::Text(Control c) const { return Get(c).text; }
+std::string FakeView::Text(Control c) const {
+    return Get(c).text;
+}
 
 void FakeView::SetText(Control c, const std::string& text) {
     FakeControl& fc = Get(c);
@@ -42,19 +52,33 @@ void FakeView::SetText(Control c, const std::string& text) {
     fc.index = -1;
 }
 
-void FakeView::SetEnabled(Control c, bool enabled) { Get(c).enabled = enabled; }
-void FakeView::SetVisible(Control c, bool visible) { Get(c).visible = visible; }
-void FakeView::SetColour(Control c, Colour colour) { Get(c).colour = colour; }
-Colour FakeView::GetColour(Control c) const { return Get(c).colour; }
-void FakeView::SetFontColour(Control c, Colour colour) { Get(c).fontColour = colour; }
-void FakeView::SetLeft(Control c, int left) { Get(c).left = left; }
+void FakeView::SetEnabled(Control c, bool enabled) {
+    Get(c).enabled = enabled;
+}
+void FakeView::SetVisible(Control c, bool visible) {
+    Get(c).visible = visible;
+}
+void FakeView::SetColour(Control c, Colour colour) {
+    Get(c).colour = colour;
+}
+Colour FakeView::GetColour(Control c) const {
+    return Get(c).colour;
+}
+void FakeView::SetFontColour(Control c, Colour colour) {
+    Get(c).fontColour = colour;
+}
+void FakeView::SetLeft(Control c, int left) {
+    Get(c).left = left;
+}
 
 void FakeView::SetFocus(Control c) {
     focus = c;
     focusSet = true;
 }
 
-void FakeView::Repaint(Control c) { ++Get(c).repaints; }
+void FakeView::Repaint(Control c) {
+    ++Get(c).repaints;
+}
 
 std::string FakeView::Cell(int column, int row) const {
     return grid_.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
@@ -78,9 +102,9 @@ DlgResult FakeView::MessageDlg(const std::string& text, DlgType type, DlgButtons
             answers_.pop_front();
         }
     }
-    boxes_.push_back({type == DlgType::Information ? Box::Kind::Information
-                                                   : Box::Kind::Confirmation,
-                      text, buttons, answer});
+    boxes_.push_back(
+        {type == DlgType::Information ? Box::Kind::Information : Box::Kind::Confirmation, text,
+         buttons, answer});
     return answer;
 }
 
@@ -88,7 +112,9 @@ void FakeView::ShowMessage(const std::string& text) {
     boxes_.push_back({Box::Kind::Plain, text, DlgButtons::Ok, DlgResult::Ok});
 }
 
-void FakeView::Close() { closed = true; }
+void FakeView::Close() {
+    closed = true;
+}
 
 void FakeView::Pick(Control c, int index) {
     FakeControl& fc = Get(c);

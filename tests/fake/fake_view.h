@@ -32,7 +32,7 @@ struct Box {
 };
 
 class FakeView : public View {
-public:
+  public:
     FakeView();
 
     int ItemIndex(Control c) const override;
@@ -79,7 +79,7 @@ public:
     bool closed = false;
     std::array<std::string, 4> status;
 
-private:
+  private:
     std::map<Control, FakeControl> controls_;
     std::array<std::array<std::string, kGridRows>, kGridColumns> grid_{};
     std::deque<DlgResult> answers_;
