@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "fake/fake_view.h"
+#include "fake/personal_data.h"
 #include "print/printed_plan.h"
 #include "print/qt_print_stream.h"
 
@@ -34,17 +35,7 @@ void FillPlan(FakeView& v) {
         for (int c = 2; c <= 5; ++c) v.SetCell(c, r, r % 3 == 0 ? " " : r <= 2 ? "5" : "4");
         v.SetCell(6, r, r <= 8 ? "A" : r <= 13 ? "B" : r <= 18 ? "C" : " ");
     }
-    v.SetText(MaskEdit1, "Mustermann");
-    v.SetText(MaskEdit2, "Erika");
-    v.SetText(MaskEdit3, "10c");
-    v.SetText(MaskEdit4, "Gymnasium Lindenhain");
-    v.SetText(ProfilLabel, "Sprachliches Profil");
-    v.SetText(Semester1, "34");
-    v.SetText(Semester2, "34");
-    v.SetText(Semester3, "31");
-    v.SetText(Semester4, "31");
-    v.SetText(SemesterD, "32");
-    v.SetText(Gsq, "36");
+    test::FillPersonalDataAndTotals(v);
 }
 
 // The pieces of the last document grouped into lines by page and top.

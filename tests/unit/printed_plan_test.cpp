@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fake/fake_view.h"
+#include "fake/personal_data.h"
 #include "print/printed_plan.h"
 #include "ui/events.h"
 
@@ -139,17 +140,7 @@ const char* const kGrid[kGridRows][kGridColumns] = {
 void FillPlan(FakeView& v) {
     for (int r = 0; r < kGridRows; ++r)
         for (int c = 0; c < kGridColumns; ++c) v.SetCell(c, r, kGrid[r][c]);
-    v.SetText(MaskEdit1, "Mustermann");
-    v.SetText(MaskEdit2, "Erika");
-    v.SetText(MaskEdit3, "10c");
-    v.SetText(MaskEdit4, "Gymnasium Lindenhain");
-    v.SetText(ProfilLabel, "Sprachliches Profil");
-    v.SetText(Semester1, "34");
-    v.SetText(Semester2, "34");
-    v.SetText(Semester3, "31");
-    v.SetText(Semester4, "31");
-    v.SetText(SemesterD, "32");
-    v.SetText(Gsq, "36");
+    test::FillPersonalDataAndTotals(v);
 }
 
 const std::string kSeparator = "<R CN12>     <U CN12>" + std::string(63, '=');
