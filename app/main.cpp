@@ -1,7 +1,7 @@
 // The planner: the application title, the one window, the event loop.
 #include <QApplication>
 
-#include "ui/qt_planner.h"
+#include "app/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -16,8 +16,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "startup_quit.h"
-#include "ui/design.h"
+#include "bench/startup_quit.h"
+#include "core/design.h"
 
 namespace {
 

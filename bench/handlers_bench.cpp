@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "rules/additional_courses.h"
-#include "rules/course_plan.h"
-#include "rules/exam_checks/checks.h"
-#include "rules/obligations.h"
-#include "student_pass.h"
+#include "bench/student_pass.h"
+#include "core/rules/additional_courses.h"
+#include "core/rules/course_plan.h"
+#include "core/rules/exam_checks.h"
+#include "core/rules/obligations.h"
 
 namespace belegix::bench {
 namespace {

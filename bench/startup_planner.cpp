@@ -3,8 +3,8 @@
 // evaluated the plan and the event loop has nothing left to do.
 #include <QApplication>
 
-#include "startup_quit.h"
-#include "ui/qt_planner.h"
+#include "app/program.h"
+#include "bench/startup_quit.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,13 +1,13 @@
-#include "student_pass.h"
+#include "bench/student_pass.h"
 
 #include <array>
 
-#include "rules/additional_courses.h"
-#include "rules/course_plan.h"
-#include "rules/exam_checks/checks.h"
-#include "rules/obligations.h"
-#include "rules/profile.h"
-#include "unit/design_items.h"
+#include "core/rules/additional_courses.h"
+#include "core/rules/course_plan.h"
+#include "core/rules/exam_checks.h"
+#include "core/rules/obligations.h"
+#include "core/rules/profile.h"
+#include "tests/support/design_items.h"
 
 namespace belegix::bench {
 

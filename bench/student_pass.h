@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "fake/fake_view.h"
-#include "rules/choice_state.h"
-#include "rules/profile_lists.h"
+#include "core/choice_state.h"
+#include "core/rules/profile_lists.h"
+#include "tests/support/fake_view.h"
 
 namespace belegix::bench {
 

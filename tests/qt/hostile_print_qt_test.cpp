@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "print/printed_plan.h"
-#include "print/qt_print_stream.h"
-#include "rules/choice_state.h"
-#include "rules/course_plan.h"
+#include "core/choice_state.h"
+#include "core/rules/course_plan.h"
+#include "core/rules/printing.h"
+#include "qt/print_stream.h"
 #include "tests/qt/window_harness.h"
+#include "tests/support/fake_view.h"
 
 namespace belegix::test {
 namespace {

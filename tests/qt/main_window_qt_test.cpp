@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "fake/null_printer.h"
-#include "ui/qt_main_window.h"
+#include "qt/main_window.h"
+#include "tests/support/null_printer.h"
 
 namespace belegix {
 namespace {

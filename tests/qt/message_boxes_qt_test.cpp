@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "ui/message_boxes.h"
-#include "ui/qt_message_boxes.h"
-#include "ui/qt_scroll_box.h"
+#include "core/message_boxes.h"
+#include "qt/message_boxes.h"
+#include "qt/scroll_box.h"
 
 namespace belegix {
 namespace {

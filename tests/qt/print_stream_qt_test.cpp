@@ -14,10 +14,10 @@
 #include <map>
 #include <memory>
 
-#include "fake/fake_view.h"
-#include "fake/personal_data.h"
-#include "print/printed_plan.h"
-#include "print/qt_print_stream.h"
+#include "core/rules/printing.h"
+#include "qt/print_stream.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/personal_data.h"
 
 namespace belegix {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/qt_main_window.h"
+#include "qt/main_window.h"
 
 // Only the driver's own complaints matter here; the offscreen platform's notes are dropped.
 static void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {

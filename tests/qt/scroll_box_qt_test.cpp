@@ -11,8 +11,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "ui/help_texts.h"
-#include "ui/qt_scroll_box.h"
+#include "core/help_texts.h"
+#include "qt/scroll_box.h"
 
 namespace belegix {
 namespace {

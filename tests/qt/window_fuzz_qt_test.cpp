@@ -22,11 +22,11 @@
 #include <string>
 #include <vector>
 
-#include "print/printed_plan.h"
-#include "rules/choice_state.h"
+#include "core/choice_state.h"
+#include "core/design.h"
+#include "core/rules/printing.h"
+#include "qt/widgets.h"
 #include "tests/qt/window_harness.h"
-#include "ui/design.h"
-#include "ui/qt_widgets.h"
 
 namespace belegix::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QTableWidget>
 
-#include "tools/drive_pdf.h"
+#include "tools/drive/pdf.h"
 
 namespace belegix::test {
 

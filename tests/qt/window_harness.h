@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "print/print_stream.h"
-#include "tools/drive_session.h"
-#include "ui/qt_main_window.h"
+#include "core/print_stream.h"
+#include "qt/main_window.h"
+#include "tools/drive/session.h"
 
 namespace belegix::test {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <set>
 
-#include "fake/fake_view.h"
-#include "ui/accessibility.h"
-#include "ui/design.h"
+#include "core/accessibility.h"
+#include "core/design.h"
+#include "tests/support/fake_view.h"
 
 namespace belegix {
 namespace {

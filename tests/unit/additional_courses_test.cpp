@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "fake/null_printer.h"
-#include "rules/additional_courses.h"
-#include "rules/obligations.h"
-#include "ui/events.h"
-#include "unit/design_items.h"
+#include "core/rules/additional_courses.h"
+#include "core/rules/events.h"
+#include "core/rules/obligations.h"
+#include "tests/support/design_items.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/null_printer.h"
 
 namespace belegix {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "fake/fake_view.h"
-#include "rules/choice_state.h"
+#include "core/choice_state.h"
+#include "tests/support/fake_view.h"
 
 namespace belegix {
 namespace {

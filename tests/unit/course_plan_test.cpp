@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "fake/null_printer.h"
-#include "rules/choice_state.h"
-#include "rules/course_plan.h"
-#include "ui/events.h"
+#include "core/choice_state.h"
+#include "core/rules/course_plan.h"
+#include "core/rules/events.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/null_printer.h"
 
 namespace belegix {
 namespace {

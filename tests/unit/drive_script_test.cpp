@@ -1,7 +1,7 @@
 // Reading the driver's scripts.
 #include <gtest/gtest.h>
 
-#include "ui/drive_script.h"
+#include "tools/drive/script.h"
 
 namespace belegix::drive {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "fake/null_printer.h"
-#include "rules/exam_checks/checks.h"
-#include "rules/exam_checks/exam_frame.h"
-#include "ui/events.h"
-#include "unit/exam_support.h"
+#include "core/rules/events.h"
+#include "core/rules/exam_checks.h"
+#include "core/rules/exam_frame.h"
+#include "tests/support/exam_support.h"
+#include "tests/support/null_printer.h"
 
 namespace belegix {
 namespace {

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "rules/exam_checks/checks.h"
-#include "unit/exam_support.h"
+#include "core/rules/exam_checks.h"
+#include "tests/support/exam_support.h"
 
 namespace belegix {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "fake/fake_view.h"
-#include "fake/null_printer.h"
-#include "rules/choice_state.h"
-#include "rules/intensive_language.h"
-#include "ui/events.h"
-#include "unit/design_items.h"
+#include "core/choice_state.h"
+#include "core/rules/events.h"
+#include "core/rules/intensive_language.h"
+#include "tests/support/design_items.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/null_printer.h"
 
 namespace belegix {
 namespace {

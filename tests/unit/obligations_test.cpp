@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "rules/obligations.h"
-#include "rules/profile_lists.h"
-#include "unit/design_items.h"
+#include "core/rules/obligations.h"
+#include "core/rules/profile_lists.h"
+#include "tests/support/design_items.h"
+#include "tests/support/fake_view.h"
 
 namespace belegix {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "fake/personal_data.h"
-#include "print/printed_plan.h"
-#include "ui/events.h"
+#include "core/rules/events.h"
+#include "core/rules/printing.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/personal_data.h"
 
 namespace belegix {
 namespace {

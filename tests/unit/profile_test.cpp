@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "rules/choice_state.h"
-#include "rules/intensive_language.h"
-#include "rules/profile.h"
-#include "unit/design_items.h"
+#include "core/choice_state.h"
+#include "core/rules/intensive_language.h"
+#include "core/rules/profile.h"
+#include "tests/support/design_items.h"
+#include "tests/support/fake_view.h"
 
 namespace belegix {
 namespace {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "fake/fake_view.h"
-#include "fake/null_printer.h"
-#include "rules/choice_state.h"
-#include "ui/design.h"
-#include "ui/events.h"
-#include "ui/message_boxes.h"
-#include "ui/window_handlers.h"
+#include "core/choice_state.h"
+#include "core/design.h"
+#include "core/message_boxes.h"
+#include "core/rules/events.h"
+#include "core/rules/window.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/null_printer.h"
 
 namespace belegix {
 namespace {

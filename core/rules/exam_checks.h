@@ -1,0 +1,23 @@
+// Step 2 of the workflow: confirming the exam subjects and the check of each profile.
+#pragma once
+
+#include "core/choice_state.h"
+#include "core/view.h"
+
+namespace belegix {
+
+// "  Fertig" of step 2: closes step 2, opens step 3 and runs the check of the chosen profile.
+void PFachBitBtnClick(ChoiceState& st, View& view);
+
+// The checks, one per profile, each called only by PFachBitBtnClick.
+void CheckProfilA(ChoiceState& st, View& view);
+void CheckProfilKuMu(ChoiceState& st, View& view);
+void CheckProfilB(ChoiceState& st, View& view);
+void CheckProfilC(ChoiceState& st, View& view);
+void CheckProfilSport(ChoiceState& st, View& view);
+
+// Profiles B and sport: a language course already taken as an exam subject makes the
+// additional obligation unnecessary for a student with an intensive language.
+void ZusatzauflageNichtNoetig(ChoiceState& st, View& view);
+
+}  // namespace belegix

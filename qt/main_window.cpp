@@ -1,0 +1,394 @@
+#include "qt/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include "core/accessibility.h"
+#include "core/help_texts.h"
+#include "core/rules/window.h"
+#include "qt/widgets.h"
+
+namespace belegix {
+
+namespace {
+
+using design::Kind;
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QFont MakeFont(const design::Font& f) {
+    QFont font(Q(f.family));
+    font.setPixelSize(f.pixels);
+    font.setBold(f.bold);
+    font.setUnderline(f.underline);
+    return font;
+}
+
+Qt::Alignment ToQt(design::Align a) {
+    switch (a) {
+        case design::Align::Centre:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case design::Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case design::Align::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QIcon GlyphIcon(const QStyle* style, design::Glyph g) {
+    switch (g) {
+        case design::Glyph::Help:
+            return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+        case design::Glyph::AllDone:
+            return style->standardIcon(QStyle::SP_DialogApplyButton);
+        case design::Glyph::Retry:
+            return style->standardIcon(QStyle::SP_BrowserReload);
+        case design::Glyph::Abort:
+            return style->standardIcon(QStyle::SP_DialogCancelButton);
+        case design::Glyph::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void PrepareApplication(QApplication& app) {
+    // Only the application name: a display name would be appended to every window caption.
+    app.setApplicationName(Q(kAppTitle));
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(fusion);
+        QApplication::setPalette(fusion->standardPalette());
+    }
+    // The design's fonts and their metric-compatible or similar replacements.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitutions(QStringLiteral("Arial Rounded MT Bold"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitution(QStringLiteral("Wingdings"), QStringLiteral("Liberation Sans"));
+}
+
+MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent)
+    : QWidget(parent), view_(boxes), form_{st_, view_, printer} {
+    clock_ = [] { return QDateTime::currentDateTime(); };
+    build();
+    view_.SetCloser([this] { close(); });
+    view_.SetFocusDropped([this] {
+        QWidget* panel = widget(Control::ZusatzPanel);
+        const bool inPanel = lastFocus_ && panel->isAncestorOf(lastFocus_);
+        resumeFrom_ = inPanel && panelOpener_ ? panelOpener_.data() : lastFocus_.data();
+        lastFocus_ = nullptr;
+    });
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+
+    ShowStatusTexts(view_);
+    FormCreate(st_, view_);
+
+    // The intro screen's button has the focus when the window first shows.
+    widget(Control::BitBtnHinweise)->setFocus(Qt::OtherFocusReason);
+
+    timer_.setInterval(1000);
+    connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
+    timer_.start();
+}
+
+MainWindow::~MainWindow() {
+    // The children go after the members; no focus change may reach this window any more.
+    disconnect(qApp, nullptr, this, nullptr);
+    timer_.stop();
+}
+
+void MainWindow::build() {
+    setObjectName(Q(design::kWindowName));
+    setWindowTitle(Q(design::kCaption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(design::kClientWidth, design::kClientHeight);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QtView::ToQColor(Colour::InactiveCaption));
+    pal.setColor(QPalette::WindowText, QtView::ToQColor(Colour::Navy));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(MakeFont({}));
+
+    for (const design::ControlDesign& d : design::Controls()) {
+        QWidget* parent = d.parent ? widget(*d.parent) : this;
+        QWidget* w = makeControl(d, parent);
+        w->setObjectName(Q(ControlName(d.control)));
+        w->setFont(MakeFont(d.font));
+        if (d.width == 0 && d.height == 0)
+            w->move(d.left, d.top);
+        else
+            w->setGeometry(d.left, d.top, d.width, d.height);
+        view_.Register(d.control, w);
+        const std::string_view hint = help::Hint(d.control);
+        if (!hint.empty()) w->setToolTip(Q(hint));
+        for (std::string_view item : d.items) view_.AddItem(d.control, std::string(item));
+        if (!d.text.empty()) view_.SetText(d.control, std::string(d.text));
+        w->setEnabled(d.enabled);
+        if (!d.visible) w->hide();
+        connectControl(d.control, w);
+    }
+    widget(Control::ZusatzPanel)->installEventFilter(this);
+    built_ = true;
+    applyTabOrder();
+    view_.UpdateAccessibleTexts(Control::Gks);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(design::kClientWidth / 2, design::kClientHeight / 2));
+    }
+}
+
+QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent) {
+    switch (d.kind) {
+        case Kind::Label:
+        case Kind::Heading: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(ToQt(d.align));
+            label->setWordWrap(d.control == Control::LbZusatzZeit);
+            return label;
+        }
+        case Kind::GroupBox: {
+            auto* box = new QGroupBox(parent);
+            box->installEventFilter(this);
+            return box;
+        }
+        case Kind::Combo: {
+            auto* box = new QComboBox(parent);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr);
+            box->setMaxVisibleItems(16);
+            // Leaving the field with an item's text typed in does not pick that item: typed
+            // text stays no selection.
+            disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+            return box;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(parent);
+            button->setAutoDefault(false);
+            button->setIcon(GlyphIcon(style(), d.glyph));
+            return button;
+        }
+        case Kind::Memo: {
+            auto* memo = new QTextEdit(parent);
+            memo->setReadOnly(true);
+            memo->setTextInteractionFlags(Qt::NoTextInteraction);
+            memo->setFocusPolicy(Qt::NoFocus);
+            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setFrameStyle(d.control == Control::Memo1 ? QFrame::Box | QFrame::Plain
+                                                            : QFrame::NoFrame);
+            memo->document()->setDocumentMargin(2);
+            // The intro's lines are laid out by hand, one screen line each.
+            if (d.control == Control::MemoIntro) memo->setLineWrapMode(QTextEdit::NoWrap);
+            return memo;
+        }
+        case Kind::Panel:
+        case Kind::Smiley:
+            return new Panel(d.kind == Kind::Smiley, parent);
+        case Kind::RadioGroup:
+            return new RadioGroup(parent);
+        case Kind::Grid: {
+            auto* grid = new QTableWidget(kGridRows, kGridColumns, parent);
+            grid->horizontalHeader()->hide();
+            grid->verticalHeader()->hide();
+            grid->verticalHeader()->setMinimumSectionSize(1);
+            grid->horizontalHeader()->setMinimumSectionSize(1);
+            grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            grid->setSelectionMode(QAbstractItemView::NoSelection);
+            grid->setFocusPolicy(Qt::NoFocus);
+            grid->setWordWrap(false);
+            for (int col = 0; col < kGridColumns; ++col)
+                grid->setColumnWidth(col, design::kGridColumnWidths[col]);
+            const QColor fixed = QtView::ToQColor(Colour::Neutral);
+            for (int row = 0; row < kGridRows; ++row) {
+                grid->setRowHeight(row, design::GridRowHeight(row));
+                for (int col = 0; col < kGridColumns; ++col) {
+                    auto* item = new QTableWidgetItem();
+                    item->setFlags(Qt::ItemIsEnabled);
+                    // The header row and the first two columns are fixed cells.
+                    if (row == 0 || col < 2) item->setBackground(fixed);
+                    grid->setItem(row, col, item);
+                }
+            }
+            return grid;
+        }
+        case Kind::Edit:
+            return new QLineEdit(parent);
+        case Kind::StatusBar:
+            return new StatusBar({design::kStatusPanelWidths[0], design::kStatusPanelWidths[1],
+                                  design::kStatusPanelWidths[2]},
+                                 parent);
+    }
+    return new QWidget(parent);
+}
+
+void MainWindow::connectControl(Control c, QWidget* w) {
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        connect(button, &QPushButton::clicked, this, [this, c] { userEvent(c, Event::Click); });
+        button->installEventFilter(this);  // Return and Enter press it like Space
+    } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+        // Only the student's own changes: a pick, or a keystroke in the edit field.
+        connect(box, &QComboBox::activated, this, [this, c](int) { userEvent(c, Event::Change); });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, c](const QString&) {
+            view_.DropIndexKeepText(c);
+            userEvent(c, Event::Change);
+        });
+    } else if (auto* group = qobject_cast<RadioGroup*>(w)) {
+        connect(group, &RadioGroup::picked, this, [this, c](int) { userEvent(c, Event::Change); });
+        connect(group, &RadioGroup::itemsChanged, this, &MainWindow::applyTabOrder);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, c](const QString&) { userEvent(c, Event::Change); });
+    }
+}
+
+void MainWindow::userEvent(Control c, Event e) {
+    Dispatch(form_, c, e);
+}
+
+void MainWindow::ActivateOnce() {
+    if (activated_) return;
+    activated_ = true;
+    Dispatch(form_, Control::ErgebnisBitBtn, Event::Activate);
+}
+
+bool MainWindow::introShown() const {
+    return !widget(Control::MemoIntro)->isHidden();
+}
+
+void MainWindow::tick() {
+    const QDateTime now = clock_();
+    const QLocale locale = QLocale::system();
+    Timer1Timer(view_, locale.toString(now.time(), QLocale::ShortFormat).toStdString(),
+                locale.toString(now.date(), QLocale::ShortFormat).toStdString());
+}
+
+bool MainWindow::event(QEvent* e) {
+    // The first activation evaluates the empty plan once; later activations (returning from
+    // another window or from one of the program's own boxes) do not run it again.
+    if (e->type() == QEvent::WindowActivate && !activated_)
+        QTimer::singleShot(0, this, [this] { ActivateOnce(); });
+    return QWidget::event(e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    // Closing through the title bar ends the program without asking.
+    closed_ = true;
+    timer_.stop();
+    e->accept();
+    emit windowClosed();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        // Return and Enter on a focused button press it, as Space does.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            if (button->isEnabled()) button->click();
+            return true;
+        }
+    }
+    if (e->type() == QEvent::Show && watched == widget(Control::ZusatzPanel)) {
+        // The period panel takes the keyboard to its options when it opens. No focus handler
+        // belongs to the panel, so this runs none; Tab goes on after the control that opened it
+        // once it has closed again.
+        panelOpener_ = QApplication::focusWidget();
+        if (panelOpener_ && widget(Control::ZusatzPanel)->isAncestorOf(panelOpener_))
+            panelOpener_ = nullptr;
+        widget(Control::RGZusatzkurse)->setFocus(Qt::OtherFocusReason);
+    }
+    if (e->type() == QEvent::MouseButtonRelease) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(e);
+        if (w && w->isEnabled() && mouse->button() == Qt::LeftButton &&
+            w->rect().contains(mouse->position().toPoint())) {
+            if (const auto c = view_.ControlOf(w)) userEvent(*c, Event::Click);
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void MainWindow::applyTabOrder() {
+    if (!built_) return;
+    std::vector<QWidget*> chain;
+    for (Control c : access::TabOrder()) {
+        QWidget* w = widget(c);
+        if (auto* group = qobject_cast<RadioGroup*>(w)) {
+            for (int i = 0; i < group->count(); ++i) chain.push_back(group->button(i));
+        } else {
+            chain.push_back(w);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+QWidget* MainWindow::tabNeighbour(QWidget* from, bool next) const {
+    for (QWidget* w = next ? from->nextInFocusChain() : from->previousInFocusChain(); w != from;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+            w->focusProxy() == nullptr && w->isVisibleTo(this) && w->isEnabled())
+            return w;
+    }
+    return nullptr;
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    const Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    // The intro screen covers every other control: Tab stays on its button.
+    if (introShown()) {
+        widget(Control::BitBtnHinweise)->setFocus(reason);
+        return true;
+    }
+    QWidget* from = QApplication::focusWidget();
+    if (from == nullptr || from->window() != this) from = resumeFrom_ ? resumeFrom_.data() : this;
+    if (QWidget* to = tabNeighbour(from, next)) to->setFocus(reason);
+    return true;
+}
+
+void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
+    // Focus leaving for a message box or another window is no move between controls.
+    if (now == nullptr || now->window() != this) return;
+    QWidget* before = lastFocus_;
+    lastFocus_ = now;
+    resumeFrom_ = nullptr;
+    // Every control that now holds the focus but did not hold it before is entered, the
+    // outermost first.
+    std::vector<Control> entered;
+    for (QWidget* w = now; w != nullptr && w != this; w = w->parentWidget()) {
+        const auto c = view_.ControlOf(w);
+        if (!c) continue;
+        if (before != nullptr && (before == w || w->isAncestorOf(before))) break;
+        entered.push_back(*c);
+    }
+    for (auto it = entered.rbegin(); it != entered.rend(); ++it) userEvent(*it, Event::Enter);
+}
+
+}  // namespace belegix

@@ -1,0 +1,36 @@
+#include "qt/message_boxes.h"
+
+#include <QMessageBox>
+
+#include "qt/scroll_box.h"
+
+namespace belegix {
+
+DlgResult QtMessageBoxes::Show(const BoxRequest& box) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (box.kind == BoxKind::Information) icon = QMessageBox::Information;
+    if (box.kind == BoxKind::Confirmation) icon = QMessageBox::Question;
+
+    QMessageBox::StandardButtons buttons;
+    for (DlgResult r : box.buttons) {
+        if (r == DlgResult::Yes) buttons |= QMessageBox::Yes;
+        if (r == DlgResult::No) buttons |= QMessageBox::No;
+        if (r == DlgResult::Ok) buttons |= QMessageBox::Ok;
+    }
+
+    // Shown as plain text: leading line breaks and trailing blanks stay, and a lone carriage
+    // return starts a new line on screen.
+    const QString text = QString::fromStdString(ScreenText(box.text));
+    switch (ExecMessageBox(parent_, icon, QString::fromStdString(box.caption), text, buttons)) {
+        case QMessageBox::Yes:
+            return DlgResult::Yes;
+        case QMessageBox::No:
+            return DlgResult::No;
+        case QMessageBox::Ok:
+            return DlgResult::Ok;
+        default:
+            return DlgResult::Closed;
+    }
+}
+
+}  // namespace belegix

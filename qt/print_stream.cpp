@@ -1,0 +1,267 @@
+#include "qt/print_stream.h"
+
+#include "qt/widget_view.h"
+
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPalette>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+
+namespace belegix {
+
+namespace {
+
+// Small margins: the school's name at the end of its long run of blanks must still fit
+// on the line of an A4 page.
+constexpr double kSideMarginMm = 6;
+constexpr double kTopBottomMarginMm = 8;
+
+// Control characters (a tab, a line break typed into a field) take the place of one blank
+// on paper; everything else is drawn as written.
+QString Printable(const std::string& fragment) {
+    QString text = QString::fromUtf8(fragment);
+    for (QChar& ch : text)
+        if (ch.category() == QChar::Other_Control) ch = QLatin1Char(' ');
+    return text;
+}
+
+// The positions in `text` after each whole character (grapheme), in order.
+std::vector<qsizetype> CharacterEnds(const QString& text) {
+    std::vector<qsizetype> ends;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype pos = finder.toNextBoundary(); pos > 0; pos = finder.toNextBoundary())
+        ends.push_back(pos);
+    return ends;
+}
+
+}  // namespace
+
+QtPrintStream::QtPrintStream(QWidget* dialogParent) : dialogParent_(dialogParent) {}
+
+QtPrintStream::~QtPrintStream() {
+    if (painter_ && painter_->isActive()) painter_->end();
+}
+
+QString QtPrintStream::InstalledFamily(const QString& family) {
+    if (family.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Mono");
+    if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Sans");
+    return family;
+}
+
+QString QtPrintStream::ProposedFileName(const QString& name, const QString& firstName) {
+    QString file = QStringLiteral("Kurswahl_%1_%2").arg(name, firstName);
+    for (QChar& ch : file)
+        if (ch.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(ch))
+            ch = QLatin1Char('_');
+    // A file name holds at most 255 bytes; very long names are shortened.
+    file.truncate(120);
+    return file + QStringLiteral(".pdf");
+}
+
+QFont QtPrintStream::CurrentFont() const {
+    QFont font(InstalledFamily(family_));
+    if (family_.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) {
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    } else {
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPointSize(points_);
+    font.setBold(bold_);
+    font.setUnderline(underline_);
+    font.setKerning(false);
+    return font;
+}
+
+void QtPrintStream::Reset() {
+    painter_.reset();
+    printer_.reset();
+    discard_ = false;
+    family_ = QStringLiteral("Courier New");
+    points_ = 12;
+    bold_ = underline_ = false;
+    colour_ = Qt::black;
+    x_ = top_ = 0;
+    page_ = 0;
+    line_.clear();
+}
+
+std::optional<std::string> QtPrintStream::Open() {
+    if (painter_ && painter_->isActive()) painter_->end();
+    Reset();
+    placed_.clear();
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+
+    QString pdf = pdfFile_;
+    if (pdf.isEmpty() && QPrinterInfo::defaultPrinter().isNull()) {
+        // No printer installed: offer to keep the page as a PDF file instead.
+        const QString proposal = proposal_ ? proposal_() : QStringLiteral("Kurswahl.pdf");
+        pdf = QFileDialog::getSaveFileName(
+            dialogParent_, QStringLiteral("Kein Drucker installiert – Plan als PDF speichern"),
+            proposal, QStringLiteral("PDF-Dokumente (*.pdf)"));
+        if (pdf.isEmpty()) {
+            // Declined: the page goes nowhere, and that is no error.
+            printer_.reset();
+            discard_ = true;
+            return std::nullopt;
+        }
+        if (!pdf.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            pdf += QStringLiteral(".pdf");
+    }
+    if (!pdf.isEmpty()) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(pdf);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+    }
+    printer_->setDocName(QStringLiteral("Kurswahlen"));
+    printer_->setPageOrientation(QPageLayout::Portrait);
+    printer_->setPageMargins(
+        QMarginsF(kSideMarginMm, kTopBottomMarginMm, kSideMarginMm, kTopBottomMarginMm),
+        QPageLayout::Millimeter);
+
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        const QString error =
+            pdf.isEmpty()
+                ? QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.")
+                      .arg(printer_->printerName())
+                : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pdf);
+        Reset();
+        return error.toStdString();
+    }
+    const QRectF area = printer_->pageRect(QPrinter::DevicePixel);
+    pageWidth_ = area.width();
+    pageHeight_ = area.height();
+    return std::nullopt;
+}
+
+void QtPrintStream::SetFontName(const std::string& family) {
+    family_ = QString::fromStdString(family);
+}
+
+void QtPrintStream::SetFontSize(int points) {
+    points_ = std::max(1, points);
+}
+
+void QtPrintStream::SetFontStyle(bool bold, bool underline) {
+    bold_ = bold;
+    underline_ = underline;
+}
+
+void QtPrintStream::SetColour(Colour colour) {
+    colour_ = QtView::ToQColor(colour);
+}
+
+void QtPrintStream::Write(const std::string& fragment) {
+    if (!painter_) return;
+    const QFont font = CurrentFont();
+    const QFontMetricsF metrics(font, printer_.get());
+    QString rest = Printable(fragment);
+    while (!rest.isEmpty()) {
+        const double room = pageWidth_ - x_;
+        // Only a piece a little wider than the room is measured, so that a very long text is
+        // cut line by line in time proportional to its length.
+        qsizetype probe =
+            16 + 2 * static_cast<qsizetype>(std::max(0.0, room) /
+                                            std::max(1.0, metrics.averageCharWidth()));
+        while (probe < rest.size() && metrics.horizontalAdvance(rest.left(probe)) <= room)
+            probe *= 2;
+        if (probe >= rest.size()) {
+            const double width = metrics.horizontalAdvance(rest);
+            if (width <= room) {
+                line_.push_back({rest, font, colour_, x_});
+                x_ += width;
+                return;
+            }
+        }
+        // Cut after the last whole character that still fits, continue on the next line. The
+        // piece is wider than the room, so its end (which may split a character) never fits.
+        const QString piece = rest.left(probe);
+        const std::vector<qsizetype> ends = CharacterEnds(piece);
+        const auto fits = std::partition_point(ends.begin(), ends.end(), [&](qsizetype end) {
+            return metrics.horizontalAdvance(piece.left(end)) <= room;
+        });
+        qsizetype cut = fits == ends.begin() ? 0 : *(fits - 1);
+        if (cut == 0) {
+            if (!line_.empty()) {
+                FlushLine();
+                continue;
+            }
+            cut = CharacterEnds(rest).front();  // one character wider than the page: drawn anyway
+        }
+        const QString head = rest.left(cut);
+        line_.push_back({head, font, colour_, x_});
+        x_ += metrics.horizontalAdvance(head);
+        FlushLine();
+        rest = rest.mid(cut);
+    }
+}
+
+void QtPrintStream::NewLine() {
+    if (!painter_) return;
+    FlushLine();
+}
+
+void QtPrintStream::FlushLine() {
+    // The line is as high as its tallest piece; its pieces share one baseline.
+    double height = 0, ascent = 0;
+    if (line_.empty()) {
+        const QFontMetricsF metrics(CurrentFont(), printer_.get());
+        height = metrics.height();
+    }
+    for (const Piece& piece : line_) {
+        const QFontMetricsF metrics(piece.font, printer_.get());
+        height = std::max(height, metrics.height());
+        ascent = std::max(ascent, metrics.ascent());
+    }
+    if (top_ > 0 && top_ + height > pageHeight_) {
+        printer_->newPage();
+        ++page_;
+        top_ = 0;
+    }
+    for (const Piece& piece : line_) {
+        painter_->setFont(piece.font);
+        painter_->setPen(piece.colour);
+        painter_->drawText(QPointF(piece.x, top_ + ascent), piece.text);
+        const QFontMetricsF metrics(piece.font, printer_.get());
+        placed_.push_back(
+            {piece.text, QPointF(piece.x, top_), metrics.horizontalAdvance(piece.text), page_});
+    }
+    top_ += height;
+    x_ = 0;
+    line_.clear();
+}
+
+std::optional<std::string> QtPrintStream::Close() {
+    if (discard_) {
+        Reset();
+        return std::nullopt;
+    }
+    if (!painter_) return std::nullopt;
+    if (!line_.empty()) FlushLine();
+    const bool ended = painter_->end();
+    const bool failed = !ended || printer_->printerState() == QPrinter::Error;
+    std::optional<std::string> error;
+    if (failed) {
+        const QString target =
+            printer_->outputFileName().isEmpty()
+                ? QStringLiteral("Der Drucker „%1“").arg(printer_->printerName())
+                : QStringLiteral("Die Datei „%1“").arg(printer_->outputFileName());
+        error = (target + QStringLiteral(" meldet einen Fehler; der Plan wurde nicht gedruckt."))
+                    .toStdString();
+    }
+    Reset();
+    return error;
+}
+
+}  // namespace belegix

@@ -1,0 +1,404 @@
+#include "qt/widget_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "core/accessibility.h"
+#include "qt/widgets.h"
+
+namespace belegix {
+
+namespace {
+
+using design::Kind;
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+Kind KindOf(Control c) {
+    return design::Of(c).kind;
+}
+
+// Writes the memo lines, each line aligned as the design says.
+void SetMemoText(QTextEdit* memo, const QString& text, Control c) {
+    memo->setPlainText(text);
+    if (design::Of(c).align == design::Align::Centre) {
+        QTextCursor cursor(memo->document());
+        cursor.select(QTextCursor::Document);
+        QTextBlockFormat format;
+        format.setAlignment(Qt::AlignHCenter);
+        cursor.mergeBlockFormat(format);
+    }
+}
+
+}  // namespace
+
+QtView::QtView(MessageBoxes& boxes) : boxes_(boxes) {}
+
+QtView::Entry& QtView::At(Control c) {
+    return entries_.at(static_cast<std::size_t>(c));
+}
+const QtView::Entry& QtView::At(Control c) const {
+    return entries_.at(static_cast<std::size_t>(c));
+}
+
+void QtView::Register(Control c, QWidget* widget) {
+    const auto& d = design::Of(c);
+    Entry& e = At(c);
+    e.widget = widget;
+    if (!d.parentColour) ApplyColour(c, d.colour);
+    ApplyFontColour(c, d.fontColour);
+    widget->setAccessibleName(QString::fromStdString(access::Name(c, std::string(d.text))));
+}
+
+void QtView::UpdateAccessibleTexts(Control c) {
+    QWidget* w = Widget(c);
+    if (w == nullptr) return;
+    if (access::NamedByCaption(c)) {
+        const QString name = QString::fromStdString(access::Name(c, Text(c)));
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
+    if (!access::Describes(c)) return;
+    // A count and its smiley describe each other's colour: all results are told again.
+    for (Control r : AllControls())
+        if (access::Describes(r) && Widget(r) == nullptr) return;  // still being built
+    for (Control r : AllControls()) {
+        if (!access::Describes(r)) continue;
+        const QString text = QString::fromStdString(access::Description(r, *this));
+        if (Widget(r)->accessibleDescription() != text) Widget(r)->setAccessibleDescription(text);
+    }
+}
+
+QWidget* QtView::Widget(Control c) const {
+    return At(c).widget;
+}
+
+std::optional<Control> QtView::ControlOf(const QWidget* widget) const {
+    if (widget == nullptr) return std::nullopt;
+    for (Control c : AllControls())
+        if (At(c).widget == widget) return c;
+    return std::nullopt;
+}
+
+QColor QtView::ToQColor(Colour c) {
+    const QPalette pal = QApplication::palette();
+    switch (c) {
+        case Colour::Orange:
+            return {255, 128, 0};
+        case Colour::Silver:
+            return {192, 192, 192};
+        case Colour::Green:
+            return {0, 128, 0};
+        case Colour::Yellow:
+            return {255, 255, 0};
+        case Colour::Red:
+            return {255, 0, 0};
+        case Colour::Navy:
+            return {0, 0, 128};
+        case Colour::Teal:
+            return {0, 128, 128};
+        case Colour::Maroon:
+            return {128, 0, 0};
+        case Colour::White:
+            return {255, 255, 255};
+        case Colour::Black:
+            return {0, 0, 0};
+        case Colour::Neutral:
+            return pal.color(QPalette::Button);
+        case Colour::PaleYellow:
+            return pal.color(QPalette::ToolTipBase);
+        case Colour::InactiveCaption:
+            // Qt has no role for inactive title bars; this is the common desktop default.
+            return {191, 205, 219};
+        case Colour::Desktop:
+            return {58, 110, 165};
+    }
+    return pal.color(QPalette::Button);
+}
+
+void QtView::ApplyColour(Control c, Colour colour) {
+    Entry& e = At(c);
+    e.colour = colour;
+    QWidget* w = e.widget;
+    const QColor q = ToQColor(colour);
+    QPalette pal = w->palette();
+    if (access::Describes(c)) UpdateAccessibleTexts(c);
+    switch (KindOf(c)) {
+        case Kind::Button:
+            return;  // buttons keep the system's face
+        case Kind::Combo:
+        case Kind::Edit:
+        case Kind::Grid:
+            pal.setColor(QPalette::Base, q);
+            break;
+        case Kind::Memo:
+            pal.setColor(QPalette::Base, q);
+            pal.setColor(QPalette::Window, q);
+            break;
+        default:
+            pal.setColor(QPalette::Window, q);
+            w->setAutoFillBackground(true);
+            break;
+    }
+    w->setPalette(pal);
+}
+
+void QtView::ApplyFontColour(Control c, Colour colour) {
+    Entry& e = At(c);
+    e.fontColour = colour;
+    QWidget* w = e.widget;
+    QPalette pal = w->palette();
+    const QColor q = ToQColor(colour);
+    pal.setColor(QPalette::WindowText, q);
+    pal.setColor(QPalette::Text, q);
+    pal.setColor(QPalette::ButtonText, q);
+    w->setPalette(pal);
+}
+
+void QtView::ReleaseFocusInside(QWidget* w) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || (focus != w && !w->isAncestorOf(focus))) return;
+    focus->clearFocus();
+    if (focusDropped_) focusDropped_();
+}
+
+void QtView::DropIndexKeepText(Control c) {
+    auto* box = qobject_cast<QComboBox*>(Widget(c));
+    if (box == nullptr || box->currentIndex() < 0) return;
+    QLineEdit* edit = box->lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const QSignalBlocker blockBox(box);
+    const QSignalBlocker blockEdit(edit);
+    box->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
+}
+
+QStringList QtView::Items(Control c) const {
+    QStringList items;
+    if (auto* box = qobject_cast<QComboBox*>(Widget(c))) {
+        for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
+        items = group->items();
+    }
+    return items;
+}
+
+Colour QtView::FontColour(Control c) const {
+    return At(c).fontColour;
+}
+
+std::string QtView::StatusText(int panel) const {
+    auto* bar = static_cast<StatusBar*>(Widget(Control::StatusBar1));
+    return bar->panelText(panel).toStdString();
+}
+
+int QtView::ItemIndex(Control c) const {
+    if (auto* box = qobject_cast<QComboBox*>(Widget(c))) return box->currentIndex();
+    if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) return group->index();
+    return -1;
+}
+
+void QtView::SetItemIndex(Control c, int index) {
+    if (auto* box = qobject_cast<QComboBox*>(Widget(c))) {
+        const QSignalBlocker blockBox(box);
+        const QSignalBlocker blockEdit(box->lineEdit());
+        if (index >= 0 && index < box->count()) {
+            box->setCurrentIndex(index);
+            box->setEditText(box->itemText(index));
+        } else {
+            box->setCurrentIndex(-1);
+            box->setEditText(QString());
+        }
+    } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
+        group->setIndex(index);
+    }
+}
+
+void QtView::ClearItems(Control c) {
+    if (auto* box = qobject_cast<QComboBox*>(Widget(c))) {
+        // Refilling a list does not change the text shown in its edit field.
+        const QSignalBlocker blockBox(box);
+        const QSignalBlocker blockEdit(box->lineEdit());
+        const QString text = box->lineEdit()->text();
+        box->clear();
+        box->setEditText(text);
+    } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
+        group->clearItems();
+    }
+}
+
+void QtView::AddItem(Control c, const std::string& item) {
+    if (auto* box = qobject_cast<QComboBox*>(Widget(c))) {
+        const QSignalBlocker blockBox(box);
+        const QSignalBlocker blockEdit(box->lineEdit());
+        const int before = box->currentIndex();
+        const QString text = box->lineEdit()->text();
+        box->addItem(Q(item));
+        // Qt selects the first item added to an empty list; the program's lists do not.
+        if (before < 0 && box->currentIndex() >= 0) {
+            box->setCurrentIndex(-1);
+            box->setEditText(text);
+        }
+    } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
+        group->addItem(Q(item));
+    }
+}
+
+std::string QtView::Text(Control c) const {
+    QWidget* w = Widget(c);
+    switch (KindOf(c)) {
+        case Kind::Label:
+        case Kind::Heading:
+            return static_cast<QLabel*>(w)->text().toStdString();
+        case Kind::Button:
+            return static_cast<QAbstractButton*>(w)->text().toStdString();
+        case Kind::Combo:
+            return static_cast<QComboBox*>(w)->lineEdit()->text().toStdString();
+        case Kind::Edit:
+            return static_cast<QLineEdit*>(w)->text().toStdString();
+        case Kind::Memo:
+            return static_cast<QTextEdit*>(w)->toPlainText().toStdString();
+        case Kind::Panel:
+        case Kind::Smiley:
+            return static_cast<Panel*>(w)->text().toStdString();
+        case Kind::GroupBox:
+        case Kind::RadioGroup:
+            return static_cast<QGroupBox*>(w)->title().toStdString();
+        case Kind::Grid:
+        case Kind::StatusBar:
+            return {};
+    }
+    return {};
+}
+
+void QtView::SetText(Control c, const std::string& text) {
+    QWidget* w = Widget(c);
+    const QString q = Q(text);
+    switch (KindOf(c)) {
+        case Kind::Label:
+        case Kind::Heading: {
+            auto* label = static_cast<QLabel*>(w);
+            label->setText(q);
+            if (design::Of(c).width == 0) label->adjustSize();  // sized to its caption
+            break;
+        }
+        case Kind::Button:
+            static_cast<QAbstractButton*>(w)->setText(q);
+            break;
+        case Kind::Combo: {
+            // A text written into the edit field is no selection.
+            auto* box = static_cast<QComboBox*>(w);
+            const QSignalBlocker blockBox(box);
+            const QSignalBlocker blockEdit(box->lineEdit());
+            box->setCurrentIndex(-1);
+            box->setEditText(q);
+            break;
+        }
+        case Kind::Edit: {
+            auto* edit = static_cast<QLineEdit*>(w);
+            const QSignalBlocker block(edit);
+            edit->setText(q);
+            break;
+        }
+        case Kind::Memo:
+            SetMemoText(static_cast<QTextEdit*>(w), q, c);
+            break;
+        case Kind::Panel:
+        case Kind::Smiley:
+            static_cast<Panel*>(w)->setText(q);
+            break;
+        case Kind::GroupBox:
+        case Kind::RadioGroup:
+            static_cast<QGroupBox*>(w)->setTitle(q);
+            break;
+        case Kind::Grid:
+        case Kind::StatusBar:
+            break;
+    }
+    UpdateAccessibleTexts(c);
+}
+
+void QtView::SetEnabled(Control c, bool enabled) {
+    QWidget* w = Widget(c);
+    if (!enabled) ReleaseFocusInside(w);
+    w->setEnabled(enabled);
+}
+
+void QtView::SetVisible(Control c, bool visible) {
+    QWidget* w = Widget(c);
+    if (!visible) ReleaseFocusInside(w);
+    w->setVisible(visible);
+}
+
+void QtView::SetColour(Control c, Colour colour) {
+    ApplyColour(c, colour);
+}
+
+Colour QtView::GetColour(Control c) const {
+    const Entry& e = At(c);
+    if (e.colour) return *e.colour;
+    const auto& d = design::Of(c);
+    if (d.parentColour && d.parent) return GetColour(*d.parent);
+    return d.colour;
+}
+
+void QtView::SetFontColour(Control c, Colour colour) {
+    ApplyFontColour(c, colour);
+}
+
+void QtView::SetLeft(Control c, int left) {
+    QWidget* w = Widget(c);
+    w->move(left, w->y());
+}
+
+void QtView::SetFocus(Control c) {
+    Widget(c)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtView::Repaint(Control c) {
+    Widget(c)->repaint();
+}
+
+std::string QtView::Cell(int column, int row) const {
+    auto* grid = static_cast<QTableWidget*>(Widget(Control::Tabelle));
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text().toStdString() : std::string();
+}
+
+void QtView::SetCell(int column, int row, const std::string& text) {
+    auto* grid = static_cast<QTableWidget*>(Widget(Control::Tabelle));
+    QTableWidgetItem* item = grid->item(row, column);
+    if (item == nullptr) return;
+    item->setText(Q(text));
+}
+
+void QtView::SetStatusText(int panel, const std::string& text) {
+    static_cast<StatusBar*>(Widget(Control::StatusBar1))->setPanelText(panel, Q(text));
+}
+
+DlgResult QtView::MessageDlg(const std::string& text, DlgType type, DlgButtons buttons) {
+    return boxes_.Show(MessageDlgBox(text, type, buttons));
+}
+
+void QtView::ShowMessage(const std::string& text) {
+    boxes_.Show(PlainBox(text));
+}
+
+void QtView::Close() {
+    if (closer_) closer_();
+}
+
+}  // namespace belegix

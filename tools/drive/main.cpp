@@ -1,0 +1,250 @@
+// belegix-drive: opens the real planner window offscreen, runs a script of user actions on it
+// and prints what happens as JSON lines (message boxes, printed pages, ignored actions, dumps).
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "core/choice_state.h"
+#include "core/design.h"
+#include "qt/main_window.h"
+#include "qt/widgets.h"
+#include "tools/drive/json_writer.h"
+#include "tools/drive/pdf.h"
+#include "tools/drive/script.h"
+#include "tools/drive/session.h"
+
+namespace belegix::drive {
+namespace {
+
+void Emit(const Json& line) {
+    std::cout << line.Dump() << '\n' << std::flush;
+}
+
+// Ends the driver at once: the window and its handlers are left as they are.
+[[noreturn]] void Fail(int status, const std::string& message) {
+    std::cout << std::flush;
+    std::cerr << "belegix-drive: " << message << '\n' << std::flush;
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+// ---------------------------------------------------------------------------------------------
+// dump
+
+Json SubjectFamily(const SubjectFlags& flags, const auto& members) {
+    Json o = Json::Object();
+    for (int row = 1; row <= kSubjectCount; ++row) {
+        const Subject s = SubjectAtRow(row);
+        bool member = false;
+        for (Subject m : members) member = member || m == s;
+        if (member) o.Set(std::string(SubjectKey(s)), static_cast<int>(flags[s]));
+    }
+    return o;
+}
+
+template <class T>
+Json TwoHourFamily(const KeyedArray<TwoHour, T, kTwoHourCount>& values) {
+    Json o = Json::Object();
+    for (int i = 0; i < kTwoHourCount; ++i) {
+        const auto x = static_cast<TwoHour>(i);
+        o.Set(std::string(TwoHourKey(x)), static_cast<std::int64_t>(values[x]));
+    }
+    return o;
+}
+
+Json StateJson(const ChoiceState& st) {
+    Json o = Json::Object();
+    o.Set("PFach", SubjectFamily(st.PFach, kPFachSubjects));
+    o.Set("PKurs", SubjectFamily(st.PKurs, kPKursSubjects));
+    o.Set("P4", SubjectFamily(st.P4, kP4Subjects));
+    o.Set("P5", SubjectFamily(st.P5, kP5Subjects));
+    o.Set("Int", SubjectFamily(st.Int, kIntSubjects));
+    o.Set("Zusatz4", SubjectFamily(st.Zusatz4, kZusatz4Subjects));
+    Json erfuellt = Json::Object();
+    for (int k = 0; k < kObligationCount; ++k) {
+        const auto key = static_cast<Obligation>(k);
+        erfuellt.Set(std::string(ObligationKey(key)), static_cast<int>(st.Erfuellt[key]));
+    }
+    o.Set("Erfuellt", std::move(erfuellt));
+    o.Set("Aufgabenfeld", Json::Object()
+                              .Set("A", static_cast<int>(st.Aufgabenfeld[Field::A]))
+                              .Set("B", static_cast<int>(st.Aufgabenfeld[Field::B]))
+                              .Set("C", static_cast<int>(st.Aufgabenfeld[Field::C])));
+    o.Set("FelderOk", static_cast<int>(st.FelderOk));
+    o.Set("KernOk", static_cast<int>(st.KernOk));
+    o.Set("IntGewaehlt", static_cast<int>(st.IntGewaehlt));
+    o.Set("NurEineFs", static_cast<int>(st.NurEineFs));
+    o.Set("FspZahl", st.FspZahl);
+    o.Set("FspZahlSport", st.FspZahlSport);
+    o.Set("NwZahl", st.NwZahl);
+    o.Set("NwZahlZusatz", st.NwZahlZusatz);
+    o.Set("GqKurse", st.GqKurse);
+    o.Set("ZeitVon", st.ZeitVon);
+    o.Set("ZeitBis", st.ZeitBis);
+    o.Set("KursSpalte1", TwoHourFamily(st.KursSpalte1));
+    o.Set("KursSpalte2", TwoHourFamily(st.KursSpalte2));
+    o.Set("ZeitOffen", TwoHourFamily(st.ZeitOffen));
+    o.Set("ZusatzSchritt", static_cast<int>(st.ZusatzSchritt));
+    o.Set("ZusatzPanelOffen", static_cast<int>(st.ZusatzPanelOffen));
+    o.Set("ErgebnisAktiv", static_cast<int>(st.ErgebnisAktiv));
+    o.Set("KursAnzahl", st.KursAnzahl);
+    Json stunden = Json::Array();
+    for (int n = 1; n <= 4; ++n) stunden.Push(st.Stunden[static_cast<std::size_t>(n)]);
+    o.Set("Stunden", std::move(stunden));
+    o.Set("StundenSumme", st.StundenSumme);
+    o.Set("Durchschnitt", st.Durchschnitt);
+    o.Set("IntSchrittAktiv", static_cast<int>(st.IntSchrittAktiv));
+    return o;
+}
+
+Json DumpJson(MainWindow& win) {
+    QtView& view = win.view();
+    Json window = Json::Object();
+    window.Set("title", win.windowTitle().toStdString())
+        .Set("clientWidth", win.width())
+        .Set("clientHeight", win.height())
+        .Set("resizable", win.minimumSize() != win.maximumSize());
+    // The control that holds the input focus (the innermost one), null for none.
+    std::optional<Control> focus;
+    for (const QWidget* w = QApplication::focusWidget(); w != nullptr && w != &win && !focus;
+         w = w->parentWidget())
+        focus = view.ControlOf(w);
+    window.Set("focus", focus ? Json(ControlName(*focus)) : Json());
+
+    Json controls = Json::Object();
+    for (Control c : AllControls()) {
+        const QWidget* w = win.widget(c);
+        Json o = Json::Object();
+        o.Set("enabled", OwnEnabled(w))
+            .Set("visible", OwnVisible(w))
+            .Set("colour", ColourWord(view.GetColour(c)))
+            .Set("fontColour", ColourWord(view.FontColour(c)))
+            .Set("text", view.Text(c))
+            .Set("left", w->x())
+            .Set("geometry",
+                 Json::Array().Push(w->x()).Push(w->y()).Push(w->width()).Push(w->height()));
+        if (design::TakesPick(c)) {
+            o.Set("index", view.ItemIndex(c));
+            Json items = Json::Array();
+            for (const QString& item : view.Items(c)) items.Push(item.toStdString());
+            o.Set("items", std::move(items));
+        }
+        if (!w->toolTip().isEmpty()) o.Set("hint", w->toolTip().toStdString());
+        o.Set("accessibleName", w->accessibleName().toStdString());
+        if (!w->accessibleDescription().isEmpty())
+            o.Set("accessibleDescription", w->accessibleDescription().toStdString());
+        controls.Set(std::string(ControlName(c)), std::move(o));
+    }
+
+    Json grid = Json::Array();
+    for (int row = 0; row < kGridRows; ++row) {
+        Json cells = Json::Array();
+        for (int col = 0; col < kGridColumns; ++col) cells.Push(view.Cell(col, row));
+        grid.Push(std::move(cells));
+    }
+
+    Json status = Json::Array();
+    for (int panel = 0; panel < 4; ++panel) status.Push(view.StatusText(panel));
+
+    Json dump = Json::Object();
+    dump.Set("window", std::move(window))
+        .Set("controls", std::move(controls))
+        .Set("grid", std::move(grid))
+        .Set("state", StateJson(win.state()))
+        .Set("status", std::move(status));
+    return Json::Object().Set("dump", std::move(dump));
+}
+
+bool ReadAll(const std::string& name, std::string& out) {
+    if (name == "-") {
+        out.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    out = ss.str();
+    return true;
+}
+
+// Standard error carries the driver's own complaints only.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::cerr << message.toStdString() << '\n';
+        std::abort();
+    }
+}
+
+int Main(int argc, char* argv[]) {
+    std::string pdf;
+    std::string scriptName;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--pdf" && i + 1 < argc) {
+            pdf = argv[++i];
+        } else if (scriptName.empty() && (arg == "-" || arg.rfind("-", 0) != 0)) {
+            scriptName = arg;
+        } else {
+            Fail(2, "usage: belegix-drive [--pdf FILE] SCRIPT");
+        }
+    }
+    if (scriptName.empty()) Fail(2, "usage: belegix-drive [--pdf FILE] SCRIPT");
+
+    std::string source;
+    if (!ReadAll(scriptName, source)) Fail(2, "cannot read the script " + scriptName);
+    const Script script = ParseScript(source);
+    if (script.error)
+        Fail(2, "line " + std::to_string(script.error->line) + ": " + script.error->reason);
+    for (const Command& cmd : script.commands)
+        if (cmd.op == Op::Key && Driver::ParseKeys(cmd.text).isEmpty())
+            Fail(2, "line " + std::to_string(cmd.line) + ": unknown keys \"" + cmd.text + "\"");
+
+    // Headless unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQt);
+    QApplication app(argc, argv);
+    PrepareApplication(app);
+
+    const Output out{Emit, [](int status, const std::string& message) { Fail(status, message); }};
+    ScriptedBoxes boxes(out);
+    std::unique_ptr<PrintStream> pdfStream;
+    if (!pdf.empty()) pdfStream = MakePdfPrintStream(pdf);
+    RecordingPrintStream printer(out, std::move(pdfStream));
+
+    MainWindow win(boxes, printer);
+    win.stopTimer();
+    win.setClock([] { return QDateTime(QDate(2016, 6, 1), QTime(8, 0, 0)); });
+    win.show();
+    win.activateWindow();
+    QApplication::setActiveWindow(&win);
+    QApplication::processEvents();
+    win.ActivateOnce();
+
+    Driver driver(win, boxes, out, [&win] { Emit(DumpJson(win)); });
+    for (const Command& cmd : script.commands)
+        if (!driver.Run(cmd)) break;
+
+    if (boxes.Pending() > 0)
+        Fail(3, std::to_string(boxes.Pending()) + " queued answer(s) left unused");
+    return 0;
+}
+
+}  // namespace
+}  // namespace belegix::drive
+
+int main(int argc, char* argv[]) {
+    return belegix::drive::Main(argc, argv);
+}
