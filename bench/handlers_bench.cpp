@@ -64,53 +64,53 @@ StepError UpToAdditionalCourse(Window& w) {
     return PickAdditionalCourse(w);
 }
 
-void BM_ResetAll(benchmark::State& state) {
+void BM_ResetPlan(benchmark::State& state) {
     Measure(
         state, [](Window& w) { return CompletePass(w, Profile::A); },
         [](Window& w) {
             w.view.ClearBoxes();
-            ResetAll(w.st, w.view);
-            return w.view.Get(Control::GroupBox1).enabled ? "ResetAll left step 2 open"
+            ResetPlan(w.st, w.view);
+            return w.view.Get(Control::GroupBox1).enabled ? "ResetPlan left step 2 open"
                                                           : StepError{};
         });
 }
-BENCHMARK(BM_ResetAll);
+BENCHMARK(BM_ResetPlan);
 
-void BM_PFachBitBtnClick(benchmark::State& state) {
+void BM_CheckExamSubjects(benchmark::State& state) {
     const auto p = static_cast<Profile>(state.range(0));
     Measure(
         state, [p](Window& w) { return UpToExamPicks(w, p); }, ConfirmExamSubjects);
 }
 // 0 A, 1 KuMu, 2 B, 3 C, 4 sport.
-BENCHMARK(BM_PFachBitBtnClick)->ArgName("profile")->DenseRange(0, kProfileCount - 1);
+BENCHMARK(BM_CheckExamSubjects)->ArgName("profile")->DenseRange(0, kProfileCount - 1);
 
-void BM_AuflagenBitBtnClick(benchmark::State& state) {
+void BM_CheckObligations(benchmark::State& state) {
     Measure(state, UpToObligationPicks, ConfirmObligations);
 }
-BENCHMARK(BM_AuflagenBitBtnClick);
+BENCHMARK(BM_CheckObligations);
 
-void BM_WeiterBitBtnClick(benchmark::State& state) {
+void BM_EnterCourse(benchmark::State& state) {
     Measure(state, UpToAdditionalCourse, Continue);
 }
-BENCHMARK(BM_WeiterBitBtnClick);
+BENCHMARK(BM_EnterCourse);
 
 // "Weiter" after "Ergebnis" had the focus: writes the course and evaluates the plan again.
-void BM_WeiterBitBtnClick_Evaluating(benchmark::State& state) {
+void BM_EnterCourse_Evaluating(benchmark::State& state) {
     Measure(
         state,
         [](Window& w) {
             StepError e = UpToAdditionalCourse(w);
-            ErgebnisBitBtnEnter(w.st);
+            KeepPlanEvaluated(w.st);
             return e;
         },
         [](Window& w) {
-            WeiterBitBtnClick(w.st, w.view);
+            EnterCourse(w.st, w.view);
             return w.view.Text(Control::Gks) != "0" ? StepError{} : "no evaluation after Weiter";
         });
 }
-BENCHMARK(BM_WeiterBitBtnClick_Evaluating);
+BENCHMARK(BM_EnterCourse_Evaluating);
 
-void BM_ErgebnisBitBtnClick(benchmark::State& state) {
+void BM_EvaluatePlan(benchmark::State& state) {
     Measure(
         state,
         [](Window& w) {
@@ -119,7 +119,7 @@ void BM_ErgebnisBitBtnClick(benchmark::State& state) {
         },
         Evaluate);
 }
-BENCHMARK(BM_ErgebnisBitBtnClick);
+BENCHMARK(BM_EvaluatePlan);
 
 // The copy of the prepared window that every benchmark above makes outside its timed region.
 void BM_Restore(benchmark::State& state) {

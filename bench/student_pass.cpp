@@ -33,13 +33,12 @@ bool Open(const Window& w, Control box) {
 }
 
 // Picks a two-hour course in step 3 and confirms the half-years the period panel offers.
-StepError PickWithPeriod(Window& w, Control box, int item, void (*change)(ChoiceState&, View&),
-                         int period) {
+StepError PickWithPeriod(Window& w, Control box, int item, int period) {
     w.view.Pick(box, item);
-    change(w.st, w.view);
+    ChooseCourse(w.st, w.view, box);
     if (!w.view.Get(ZusatzPanel).visible) return "the period panel did not open";
     w.view.Pick(RGZusatzkurse, period);
-    FZusatzkurseBitBtnClick(w.st, w.view);
+    ConfirmPeriod(w.st, w.view);
     return Quiet(w, "the period panel");
 }
 
@@ -63,17 +62,17 @@ ExamChoice AdmissibleChoice(Profile p) {
 
 StepError Create(Window& w) {
     test::FillDesignItems(w.view);
-    FormCreate(w.st, w.view);
-    ErgebnisBitBtnClick(w.st, w.view);  // the window's first activation
+    StartPlanner(w.st, w.view);
+    EvaluatePlan(w.st, w.view);  // the window's first activation
     w.view.ClearBoxes();
     return {};
 }
 
 StepError ChooseProfile(Window& w, Profile p) {
     w.view.Pick(ProfilRadioGroup, static_cast<int>(p));
-    ProfilBitBtnClick(w.st, w.view);
+    ConfirmProfile(w.st, w.view);
     if (!w.view.Get(PFachBitBtn).enabled) return "step 2 did not open";
-    return Quiet(w, "ProfilBitBtnClick");
+    return Quiet(w, "ConfirmProfile");
 }
 
 StepError PickExamSubjects(Window& w, const ExamChoice& c) {
@@ -88,18 +87,18 @@ StepError PickExamSubjects(Window& w, const ExamChoice& c) {
 }
 
 StepError ConfirmExamSubjects(Window& w) {
-    PFachBitBtnClick(w.st, w.view);
+    CheckExamSubjects(w.st, w.view);
     if (!w.view.Get(AuflagenBitBtn).enabled) return "step 3 did not open";
-    return Quiet(w, "PFachBitBtnClick");
+    return Quiet(w, "CheckExamSubjects");
 }
 
 StepError PickObligations(Window& w) {
     StepError e;
     if (Open(w, DeBox)) w.view.Pick(DeBox, 0);
     if (Open(w, FspBox)) w.view.Pick(FspBox, 1);  // Französisch
-    if (Open(w, KuMuBox) && (e = PickWithPeriod(w, KuMuBox, 1, KuMuBoxChange, 0)) != "") return e;
-    if (Open(w, PoBox) && (e = PickWithPeriod(w, PoBox, 0, PoBoxChange, 1)) != "") return e;
-    if (Open(w, GeBox) && (e = PickWithPeriod(w, GeBox, 0, GeBoxChange, 0)) != "") return e;
+    if (Open(w, KuMuBox) && (e = PickWithPeriod(w, KuMuBox, 1, 0)) != "") return e;
+    if (Open(w, PoBox) && (e = PickWithPeriod(w, PoBox, 0, 1)) != "") return e;
+    if (Open(w, GeBox) && (e = PickWithPeriod(w, GeBox, 0, 0)) != "") return e;
     if (Open(w, ReWnBox)) w.view.Pick(ReWnBox, 0);
     if (Open(w, MaBox)) w.view.Pick(MaBox, 0);
     if (Open(w, NaturBox)) {
@@ -111,7 +110,7 @@ StepError PickObligations(Window& w) {
                 break;
             }
         }
-        NaturBoxChange(w.st, w.view);
+        ChooseScience(w.st, w.view);
     }
     if (Open(w, SpBox)) w.view.Pick(SpBox, 0);
     const test::FakeControl& extra = w.view.Get(BExtraBox);
@@ -120,33 +119,33 @@ StepError PickObligations(Window& w) {
 }
 
 StepError ConfirmObligations(Window& w) {
-    AuflagenBitBtnClick(w.st, w.view);
+    CheckObligations(w.st, w.view);
     if (!w.view.Get(GroupBox3).enabled || w.view.Get(AuflagenBitBtn).enabled)
         return "step 4 did not open:" + BoxesShown(w.view);
-    return Quiet(w, "AuflagenBitBtnClick");
+    return Quiet(w, "CheckObligations");
 }
 
 StepError PickAdditionalCourse(Window& w) {
     // Focus into `ZusatzBox`, then Darstellendes Spiel, a two-hour course, in the first two
     // half-years.
-    GroupBox3Enter(w.st, w.view);
+    OpenAdditionalCourses(w.st, w.view);
     w.view.Pick(ZusatzBox, 4);
-    ZusatzBoxChange(w.st, w.view);
+    ChooseCourse(w.st, w.view, ZusatzBox);
     if (!w.view.Get(ZusatzPanel).visible) return "the period panel did not open in step 4";
     w.view.Pick(RGZusatzkurse, 0);
-    FZusatzkurseBitBtnClick(w.st, w.view);
+    ConfirmPeriod(w.st, w.view);
     if (!w.view.Get(WeiterBitBtn).enabled) return "Weiter is not enabled";
     return Quiet(w, "step 4");
 }
 
 StepError Continue(Window& w) {
-    WeiterBitBtnClick(w.st, w.view);
-    return Quiet(w, "WeiterBitBtnClick");
+    EnterCourse(w.st, w.view);
+    return Quiet(w, "EnterCourse");
 }
 
 StepError Evaluate(Window& w) {
-    ErgebnisBitBtnEnter(w.st);
-    ErgebnisBitBtnClick(w.st, w.view);
+    KeepPlanEvaluated(w.st);
+    EvaluatePlan(w.st, w.view);
     // The plan of the pass is admissible with many courses: exactly one verdict.
     if (w.view.Boxes().size() != 1) return "the evaluation showed" + BoxesShown(w.view);
     return {};

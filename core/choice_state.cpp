@@ -64,7 +64,7 @@ std::string_view TwoHourKey(TwoHour x) {
     return kTwoHourKeys.at(static_cast<std::size_t>(x));
 }
 
-void ResetAll(ChoiceState& st, View& v) {
+void ResetPlan(ChoiceState& st, View& v) {
     using C = Control;
 
     // 1. Subject flags, task fields and the extra arts obligation.
@@ -205,13 +205,9 @@ void ResetAll(ChoiceState& st, View& v) {
         for (int row = 1; row < kGridRows; ++row) v.SetCell(col, row, " ");
 }
 
-void FormCreate(ChoiceState& st, View& view) {
+void StartPlanner(ChoiceState& st, View& view) {
     st.IntSchrittAktiv = 0;
-    ResetAll(st, view);
-}
-
-void ResetBitBtnClick(ChoiceState& st, View& view) {
-    ResetAll(st, view);
+    ResetPlan(st, view);
 }
 
 }  // namespace belegix

@@ -126,18 +126,16 @@ struct ChoiceState {
     Counter StundenSumme = 0;          // not reset
     std::int64_t Durchschnitt = 0;     // not reset
 
-    // Whether step 0 (intensive foreign language) opens on a reset; set by FormCreate only.
+    // Whether step 0 (intensive foreign language) opens on a reset; set by StartPlanner only.
     Flag IntSchrittAktiv = 0;
 };
 
-// Returns state and window to the beginning.
-void ResetAll(ChoiceState& st, View& view);
+// "Zurücksetzen", and the restart after a refused choice: returns state and window to the
+// beginning.
+void ResetPlan(ChoiceState& st, View& view);
 
 // The window's creation: step 0 switched off, then the reset.
-void FormCreate(ChoiceState& st, View& view);
-
-// "Zurücksetzen".
-void ResetBitBtnClick(ChoiceState& st, View& view);
+void StartPlanner(ChoiceState& st, View& view);
 
 // The message that answers an empty single choice everywhere, between two line breaks.
 inline constexpr std::string_view kOptionWaehlen = "\nDu musst unbedingt eine Option auswählen!\n";

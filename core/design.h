@@ -57,7 +57,7 @@ struct ControlDesign {
     bool visible = true;
 };
 
-// Every control in design order (the order of the control list in ui/view.h).
+// Every control in design order (the order of the control list in core/view.h).
 const std::vector<ControlDesign>& Controls();
 const ControlDesign& Of(Control c);
 

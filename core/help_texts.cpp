@@ -252,19 +252,19 @@ void ShowHelp(View& view, int step) {
 
 }  // namespace
 
-void IntHilfeBitBtnClick(View& view) {
+void ShowHelpIntensiveLanguage(View& view) {
     ShowHelp(view, 0);
 }
-void ProfilHilfeBitBtnClick(View& view) {
+void ShowHelpProfile(View& view) {
     ShowHelp(view, 1);
 }
-void PFachHilfeBitBtnClick(View& view) {
+void ShowHelpExamSubjects(View& view) {
     ShowHelp(view, 2);
 }
-void AuflagenHilfeBitBtnClick(View& view) {
+void ShowHelpObligations(View& view) {
     ShowHelp(view, 3);
 }
-void KurseHilfeBitBtnClick(View& view) {
+void ShowHelpCourses(View& view) {
     ShowHelp(view, 4);
 }
 

@@ -34,10 +34,10 @@ inline constexpr std::string_view kContactMail2 = "oberstufe@lih.example";
 namespace belegix {
 
 // The "Hilfe" buttons of steps 0 to 4: each shows its text in an information box.
-void IntHilfeBitBtnClick(View& view);
-void ProfilHilfeBitBtnClick(View& view);
-void PFachHilfeBitBtnClick(View& view);
-void AuflagenHilfeBitBtnClick(View& view);
-void KurseHilfeBitBtnClick(View& view);
+void ShowHelpIntensiveLanguage(View& view);
+void ShowHelpProfile(View& view);
+void ShowHelpExamSubjects(View& view);
+void ShowHelpObligations(View& view);
+void ShowHelpCourses(View& view);
 
 }  // namespace belegix

@@ -100,7 +100,7 @@ MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* paren
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 
     ShowStatusTexts(view_);
-    FormCreate(st_, view_);
+    StartPlanner(st_, view_);
 
     // The intro screen's button has the focus when the window first shows.
     widget(Control::BitBtnHinweise)->setFocus(Qt::OtherFocusReason);
@@ -285,8 +285,8 @@ bool MainWindow::introShown() const {
 void MainWindow::tick() {
     const QDateTime now = clock_();
     const QLocale locale = QLocale::system();
-    Timer1Timer(view_, locale.toString(now.time(), QLocale::ShortFormat).toStdString(),
-                locale.toString(now.date(), QLocale::ShortFormat).toStdString());
+    ShowClock(view_, locale.toString(now.time(), QLocale::ShortFormat).toStdString(),
+              locale.toString(now.date(), QLocale::ShortFormat).toStdString());
 }
 
 bool MainWindow::event(QEvent* e) {

@@ -1,6 +1,6 @@
 // The planner's one window, `KurswahlenLiH`: every control of the design, the steps from left to
 // right, the intro screen in front at start, the status bar with its clock. It owns the choice
-// state and sends every user event through Dispatch (ui/events.h).
+// state and sends every user event through Dispatch (core/rules/events.h).
 #pragma once
 
 #include <QDateTime>
@@ -26,7 +26,7 @@ void PrepareApplication(QApplication& app);
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and runs its creation handler (`FormCreate`).
+    // Builds the window and runs its creation handler (`StartPlanner`).
     MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -45,10 +45,10 @@ class MainWindow : public QWidget {
     // The clock of the status bar (the system clock unless replaced) and its timer.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     void stopTimer() { timer_.stop(); }
-    // `Timer1Timer` with the clock's current time and date.
+    // `ShowClock` with the clock's current time and date.
     void tick();
 
-    // Runs the handler of `event` on `c` as a user event.
+    // Runs the operation bound to `event` on `c` as a user event.
     void userEvent(Control c, Event event);
 
   signals:
@@ -65,7 +65,7 @@ class MainWindow : public QWidget {
     QWidget* makeControl(const design::ControlDesign& d, QWidget* parent);
     void connectControl(Control c, QWidget* w);
     void onFocusChanged(QWidget* old, QWidget* now);
-    // Puts the controls into the keyboard order of ui/accessibility.h.
+    // Puts the controls into the keyboard order of core/accessibility.h.
     void applyTabOrder();
     // The next (or previous) control after `from` that Tab may visit now.
     QWidget* tabNeighbour(QWidget* from, bool next) const;

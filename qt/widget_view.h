@@ -1,4 +1,4 @@
-// The view on the real widgets: every operation of ui/view.h done on the Qt controls of the main
+// The view on the real widgets: every operation of core/view.h done on the Qt controls of the main
 // window. Program-made changes never emit the signals the window's change handlers listen to.
 #pragma once
 

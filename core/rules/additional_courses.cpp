@@ -130,14 +130,14 @@ void ShowPanel(ChoiceState& st, View& v) {
 
 }  // namespace
 
-void GroupBox3Enter(ChoiceState& st, View& v) {
+void OpenAdditionalCourses(ChoiceState& st, View& v) {
     v.SetColour(C::GroupBox3, Colour::Orange);
     v.SetEnabled(C::ErgebnisBitBtn, false);
     v.SetEnabled(C::WeiterBitBtn, true);
     st.ZusatzSchritt = 1;
 }
 
-void GroupBox3Click(ChoiceState& st, View& v) {
+void StartAdditionalCourse(ChoiceState& st, View& v) {
     v.SetEnabled(C::ErgebnisBitBtn, false);
     v.SetEnabled(C::WeiterBitBtn, false);
     st.ZusatzSchritt = 1;
@@ -176,20 +176,7 @@ void ChooseCourse(ChoiceState& st, View& v, Control changed) {
     v.SetEnabled(C::AuflagenBitBtn, false);
 }
 
-void ZusatzBoxChange(ChoiceState& st, View& v) {
-    ChooseCourse(st, v, C::ZusatzBox);
-}
-void KuMuBoxChange(ChoiceState& st, View& v) {
-    ChooseCourse(st, v, C::KuMuBox);
-}
-void PoBoxChange(ChoiceState& st, View& v) {
-    ChooseCourse(st, v, C::PoBox);
-}
-void GeBoxChange(ChoiceState& st, View& v) {
-    ChooseCourse(st, v, C::GeBox);
-}
-
-void FZusatzkurseBitBtnClick(ChoiceState& st, View& v) {
+void ConfirmPeriod(ChoiceState& st, View& v) {
     int von = 0;
     int bis = 0;
     switch (v.ItemIndex(C::RGZusatzkurse)) {
@@ -231,7 +218,7 @@ void FZusatzkurseBitBtnClick(ChoiceState& st, View& v) {
     }
 }
 
-void WeiterBitBtnClick(ChoiceState& st, View& v) {
+void EnterCourse(ChoiceState& st, View& v) {
     // Without a confirmed period the half-years are unknown (0 would name the exam-role
     // column); nothing is written and nothing else changes.
     if (st.ZusatzPanelOffen == 1 || st.ZeitVon == 0) {
@@ -256,7 +243,7 @@ void WeiterBitBtnClick(ChoiceState& st, View& v) {
     v.SetEnabled(C::GroupBox3, true);
     v.SetEnabled(C::ZusatzBox, true);
     v.SetEnabled(C::ErgebnisBitBtn, true);
-    if (st.ErgebnisAktiv == 1) ErgebnisBitBtnClick(st, v);
+    if (st.ErgebnisAktiv == 1) EvaluatePlan(st, v);
 }
 
 }  // namespace belegix

@@ -17,25 +17,21 @@ inline constexpr std::string_view kHalbjahr34 = "3. und 4. Halbjahr";
 inline constexpr std::string_view kHalbjahr1234 = "1. bis 4. Halbjahr";
 
 // The focus moves into the frame of step 4.
-void GroupBox3Enter(ChoiceState& st, View& view);
+void OpenAdditionalCourses(ChoiceState& st, View& view);
 // A click on the frame of step 4 itself.
-void GroupBox3Click(ChoiceState& st, View& view);
+void StartAdditionalCourse(ChoiceState& st, View& view);
 
 // Choose a course: `changed` is the box the student changed (`ZusatzBox` in step 4, or
 // `KuMuBox`, `PoBox`, `GeBox` in step 3). Refuses a subject already taken, marks the two-hour
 // subject whose period is asked and opens the period panel.
 void ChooseCourse(ChoiceState& st, View& view, Control changed);
-void ZusatzBoxChange(ChoiceState& st, View& view);
-void KuMuBoxChange(ChoiceState& st, View& view);
-void PoBoxChange(ChoiceState& st, View& view);
-void GeBoxChange(ChoiceState& st, View& view);
 
 // "  Fertig" of the period panel: stores the chosen half-years and closes the panel.
-void FZusatzkurseBitBtnClick(ChoiceState& st, View& view);
+void ConfirmPeriod(ChoiceState& st, View& view);
 
 // "Weiter": writes the chosen course into its half-years of the plan, then re-opens step 4.
 // While the period panel is open, or before any period has been confirmed, it only asks for
 // an option: the half-years to write are not known yet.
-void WeiterBitBtnClick(ChoiceState& st, View& view);
+void EnterCourse(ChoiceState& st, View& view);
 
 }  // namespace belegix

@@ -211,7 +211,7 @@ Colour HalfYearColour(Counter hours) {
     return Colour::Green;
 }
 
-void ErgebnisBitBtnClick(ChoiceState& st, View& v) {
+void EvaluatePlan(ChoiceState& st, View& v) {
     // 1 to 4: the grid.
     WriteFixedTexts(v);
     WriteBasicExamRoles(st, v);
@@ -260,7 +260,7 @@ void ErgebnisBitBtnClick(ChoiceState& st, View& v) {
     ShowVerdict(v);
 }
 
-void ErgebnisBitBtnEnter(ChoiceState& st) {
+void KeepPlanEvaluated(ChoiceState& st) {
     st.ErgebnisAktiv = 1;
 }
 

@@ -10,10 +10,10 @@ namespace belegix {
 
 // "Ergebnis", and the window's activation: evaluates the plan. It only ever writes cells (never
 // clears one), so running it again on the same state gives the same plan and message.
-void ErgebnisBitBtnClick(ChoiceState& st, View& view);
+void EvaluatePlan(ChoiceState& st, View& view);
 
 // `ErgebnisBitBtn` got the input focus: from now on each additional course re-evaluates.
-void ErgebnisBitBtnEnter(ChoiceState& st);
+void KeepPlanEvaluated(ChoiceState& st);
 
 // The traffic-light colour of one half-year's weekly hours (0 hours: neutral).
 Colour HalfYearColour(Counter hours);

@@ -7,9 +7,9 @@
 namespace belegix {
 
 // "  Fertig" of step 2: closes step 2, opens step 3 and runs the check of the chosen profile.
-void PFachBitBtnClick(ChoiceState& st, View& view);
+void CheckExamSubjects(ChoiceState& st, View& view);
 
-// The checks, one per profile, each called only by PFachBitBtnClick.
+// The checks, one per profile, each called only by CheckExamSubjects.
 void CheckProfilA(ChoiceState& st, View& view);
 void CheckProfilKuMu(ChoiceState& st, View& view);
 void CheckProfilB(ChoiceState& st, View& view);

@@ -8,7 +8,7 @@ namespace belegix {
 
 using enum Subject;
 
-void PFachBitBtnClick(ChoiceState& st, View& v) {
+void CheckExamSubjects(ChoiceState& st, View& v) {
     // Step 2 closes and step 3 opens before the check; a failing check undoes both by the reset.
     v.SetColour(Control::GroupBox1, Colour::Silver);
     v.SetEnabled(Control::GroupBox1, false);
@@ -300,13 +300,13 @@ void ExamCheck::Refuse(std::string_view text) {
 }
 
 void ExamCheck::ResetIfFailed() {
-    if (failed_) ResetAll(st, view);
+    if (failed_) ResetPlan(st, view);
 }
 
 void ExamCheck::LimitRule(std::string_view longText) {
     if (st.GqKurse > kGqLimit) {
         view.MessageDlg(std::string(longText), DlgType::Information, DlgButtons::Ok);
-        ResetAll(st, view);
+        ResetPlan(st, view);
     }
 }
 

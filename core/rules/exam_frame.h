@@ -124,9 +124,9 @@ class ExamCheck {
     void Refuse(std::string_view text);
     void Fail() { failed_ = true; }
     bool Failed() const { return failed_; }
-    // `ResetAll` when the failure mark is set.
+    // `ResetPlan` when the failure mark is set.
     void ResetIfFailed();
-    // When `GqKurse` exceeds 36: `longText` as an information box with OK, then `ResetAll`.
+    // When `GqKurse` exceeds 36: `longText` as an information box with OK, then `ResetPlan`.
     void LimitRule(std::string_view longText);
 
   private:

@@ -22,7 +22,7 @@ void ChooseLanguage(ChoiceState& st, View& v, Subject s) {
 
 }  // namespace
 
-void IntFSprBitBtnClick(ChoiceState& st, View& v) {
+void ChooseIntensiveLanguage(ChoiceState& st, View& v) {
     constexpr Control box = Control::IntFSprComboBox;
 
     // Every test reads the box afresh and every test runs.

@@ -19,6 +19,6 @@ inline constexpr std::string_view kNurEineFsFrage =
 
 // "  Fertig" of step 0: records the intensive language (or none), enters it into the plan grid,
 // closes step 0 and opens step 1. Without a chosen option only a message is shown.
-void IntFSprBitBtnClick(ChoiceState& st, View& view);
+void ChooseIntensiveLanguage(ChoiceState& st, View& view);
 
 }  // namespace belegix

@@ -26,7 +26,7 @@ constexpr std::array<Subject, 8> kBExtraSubjects = {En, Fr, La, Sn, Bi, Ch, Ph, 
 
 }  // namespace
 
-void AuflagenBitBtnClick(ChoiceState& st, View& v) {
+void CheckObligations(ChoiceState& st, View& v) {
     using enum Obligation;
 
     Meet(st, De, v.ItemIndex(C::DeBox) == 0);
@@ -80,7 +80,7 @@ void AuflagenBitBtnClick(ChoiceState& st, View& v) {
     }
 }
 
-void NaturBoxChange(ChoiceState& st, View& v) {
+void ChooseScience(ChoiceState& st, View& v) {
     // The science already taken as an exam course, tested Physik, Chemie, Biologie, Informatik.
     const int sel = v.ItemIndex(C::NaturBox);
     const bool isExamCourse = (sel == 2 && st.PKurs[Ph] == 1) || (sel == 1 && st.PKurs[Ch] == 1) ||

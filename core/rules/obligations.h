@@ -43,10 +43,10 @@ inline constexpr std::string_view kZusatzkurseGewuenscht = "Zusatzkurse gewünsc
 
 // "  Fertig" of step 3: records every obligation the rows now meet, names each one still open,
 // writes the Seminarfach row, and opens step 4 once all are met.
-void AuflagenBitBtnClick(ChoiceState& st, View& view);
+void CheckObligations(ChoiceState& st, View& view);
 
 // A science picked in `NaturBox`: one that is already an exam course, or Informatik outside the
 // mathematics-and-science profile, is refused and the box cleared.
-void NaturBoxChange(ChoiceState& st, View& view);
+void ChooseScience(ChoiceState& st, View& view);
 
 }  // namespace belegix

@@ -83,7 +83,7 @@ std::string InField(std::string_view text, std::size_t width) {
     return field;
 }
 
-void DruckenBitBtnClick(ChoiceState& /*st*/, View& view) {
+void AskToPrint(View& view) {
     if (view.MessageDlg(kAskPrint, DlgType::Confirmation, DlgButtons::YesNo) != DlgResult::Yes)
         return;
     view.SetVisible(Control::PersDatenPanel, true);
@@ -91,7 +91,7 @@ void DruckenBitBtnClick(ChoiceState& /*st*/, View& view) {
     view.SetEnabled(Control::DruckenBitBtn, false);
 }
 
-void PersDatenBitBtnClick(View& view, PrintStream& printer) {
+void PrintPlan(View& view, PrintStream& printer) {
     for (const Control field : {Control::MaskEdit1, Control::MaskEdit2, Control::MaskEdit3}) {
         if (view.Text(field).empty()) {
             view.MessageDlg(kThreeFields, DlgType::Information, DlgButtons::Ok);
@@ -104,11 +104,11 @@ void PersDatenBitBtnClick(View& view, PrintStream& printer) {
     view.SetEnabled(Control::DruckenBitBtn, true);
     // Leaving the question without a button (Escape, the title bar) prints nothing, as "No".
     if (answer == DlgResult::No || answer == DlgResult::Closed) return;
-    if (const auto error = PrintPlan(view, printer))
+    if (const auto error = WritePlanPage(view, printer))
         view.MessageDlg(*error, DlgType::Information, DlgButtons::Ok);
 }
 
-std::optional<std::string> PrintPlan(const View& view, PrintStream& printer) {
+std::optional<std::string> WritePlanPage(const View& view, PrintStream& printer) {
     if (auto error = printer.Open()) return error;
     Page p(printer);
 

@@ -14,15 +14,15 @@
 namespace belegix {
 
 // "Drucken": asks whether to print and opens the personal-data panel.
-void DruckenBitBtnClick(ChoiceState& st, View& view);
+void AskToPrint(View& view);
 
 // "  Fertig" on the personal-data panel: checks name, first name and class, asks once more,
 // closes the panel and prints the page.
-void PersDatenBitBtnClick(View& view, PrintStream& printer);
+void PrintPlan(View& view, PrintStream& printer);
 
 // Writes the page from the window's current contents and closes the stream. Returns the
 // printer's error text when the document could not be started or finished.
-std::optional<std::string> PrintPlan(const View& view, PrintStream& printer);
+std::optional<std::string> WritePlanPage(const View& view, PrintStream& printer);
 
 // Characters of a UTF-8 text (code points; a stray byte counts as one).
 std::size_t CharCount(std::string_view text);

@@ -54,7 +54,7 @@ void FillLists(View& v, Profile profile) {
 
 }  // namespace
 
-void ProfilBitBtnClick(ChoiceState&, View& v) {
+void ConfirmProfile(ChoiceState&, View& v) {
     using enum Control;
     const int index = v.ItemIndex(ProfilRadioGroup);
 

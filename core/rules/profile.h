@@ -9,6 +9,6 @@ namespace belegix {
 // "  Fertig" of step 1: names the profile above the plan grid, marks its core positions, fills
 // the five exam-subject boxes and the box of the additional obligation, closes step 1 and opens
 // step 2. Without a chosen profile only a message is shown.
-void ProfilBitBtnClick(ChoiceState& st, View& view);
+void ConfirmProfile(ChoiceState& st, View& view);
 
 }  // namespace belegix

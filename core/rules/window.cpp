@@ -4,7 +4,7 @@
 
 namespace belegix {
 
-void BitBtnHinweiseClick(View& v) {
+void CloseIntro(View& v) {
     v.SetVisible(Control::MemoIntro, false);
     v.SetVisible(Control::MemoHead, false);
     v.SetVisible(Control::MemoHead2, false);
@@ -18,14 +18,14 @@ std::string BeendenKontakt() {
            "       \n";
 }
 
-void BeendenBitBtnClick(View& v) {
+void QuitAfterAsking(View& v) {
     if (v.MessageDlg(kBeendenFrage, DlgType::Confirmation, DlgButtons::YesNo) != DlgResult::Yes)
         return;
     v.MessageDlg(BeendenKontakt(), DlgType::Confirmation, DlgButtons::Ok);
     v.Close();
 }
 
-void Timer1Timer(View& v, const std::string& time, const std::string& date) {
+void ShowClock(View& v, const std::string& time, const std::string& date) {
     v.SetStatusText(0, time);
     v.SetStatusText(1, date);
 }

@@ -8,14 +8,14 @@
 namespace belegix {
 
 // "Kurswahlen beginnen": the intro screen goes away and the window below becomes usable.
-void BitBtnHinweiseClick(View& view);
+void CloseIntro(View& view);
 
 // "  Ende": asks, shows whom to write to, then closes the window. "No" changes nothing.
-void BeendenBitBtnClick(View& view);
+void QuitAfterAsking(View& view);
 
 // The one-second timer: panel 0 the time, panel 1 the date, both already formatted in the
 // system's short formats.
-void Timer1Timer(View& view, const std::string& time, const std::string& date);
+void ShowClock(View& view, const std::string& time, const std::string& date);
 
 // The fixed texts of status-bar panels 2 and 3, written once when the window is built.
 void ShowStatusTexts(View& view);

@@ -53,8 +53,8 @@ struct HostilePrint : ::testing::Test {
     ChoiceState st;
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        FormCreate(st, v);
-        ErgebnisBitBtnClick(st, v);
+        StartPlanner(st, v);
+        EvaluatePlan(st, v);
     }
 };
 
@@ -135,7 +135,7 @@ TEST_F(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
         auto real = std::make_unique<QtPrintStream>();
         real->SetPdfFile(pdf);
         CapturePrintStream capture(std::move(real));
-        EXPECT_EQ(PrintPlan(v, capture), std::nullopt);
+        EXPECT_EQ(WritePlanPage(v, capture), std::nullopt);
         EXPECT_GT(QFileInfo(pdf).size(), 0);
         return capture.pages().at(0);
     };
@@ -168,7 +168,7 @@ TEST_F(HostilePrint, AVeryLongFieldIsCutIntoLinesInTimeProportionalToItsLength) 
     QtPrintStream stream;
     stream.SetPdfFile(dir.filePath("long.pdf"));
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(PrintPlan(v, stream), std::nullopt);
+    EXPECT_EQ(WritePlanPage(v, stream), std::nullopt);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 30.0);

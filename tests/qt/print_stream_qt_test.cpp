@@ -57,7 +57,7 @@ TEST_F(QtPrint, ThePageFillsOnePageWithTheGridInCharacterColumns) {
     QtPrintStream out;
     // Also kept next to the test binary, to be looked at as a picture.
     out.SetPdfFile(QStringLiteral("printed_plan_sample.pdf"));
-    ASSERT_EQ(PrintPlan(v, out), std::nullopt);
+    ASSERT_EQ(WritePlanPage(v, out), std::nullopt);
     EXPECT_TRUE(QFile::exists(QStringLiteral("printed_plan_sample.pdf")));
 
     const auto lines = Lines(out);
@@ -139,7 +139,7 @@ TEST_F(QtPrint, LongTextsAreCutAtTheEdgeAndContinueOnNewPages) {
     v.SetText(MaskEdit2, "Tab\there 😀🎓 \xd9\x85\xd8\xaf\xd8\xb1\xd8\xb3\xd8\xa9");
     QtPrintStream out;
     out.SetPdfFile(QStringLiteral("printed_plan_long_sample.pdf"));
-    ASSERT_EQ(PrintPlan(v, out), std::nullopt);
+    ASSERT_EQ(WritePlanPage(v, out), std::nullopt);
 
     QString name;
     int lastPage = 0;
@@ -198,14 +198,14 @@ TEST_F(QtPrint, WithoutAPrinterThePageCanBeSavedAsPdfOrNotAtAll) {
 
     // Cancelled: no error, nothing written.
     const auto proposed = AnswerSaveDialog(QString());
-    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
     EXPECT_EQ(*proposed, File("Kurswahl_Mustermann_Erika.pdf"));
     EXPECT_TRUE(out.Layout().empty());
     EXPECT_FALSE(QFile::exists(File("Kurswahl_Mustermann_Erika.pdf")));
 
     // Accepted with the proposed name: the page is in that file.
     AnswerSaveDialog(File("Kurswahl_Mustermann_Erika.pdf"));
-    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
     EXPECT_TRUE(QFile::exists(File("Kurswahl_Mustermann_Erika.pdf")));
     EXPECT_FALSE(out.Layout().empty());
 }

@@ -46,7 +46,7 @@ struct ExamWindow {
     // The reset window, step 1 confirmed with `profile`, step 2 open.
     explicit ExamWindow(Profile profile) {
         using enum Control;
-        FormCreate(st, view);
+        StartPlanner(st, view);
         for (Control box : {DeBox, FspBox, KuMuBox, PoBox, GeBox, ReWnBox, MaBox, NaturBox, SpBox})
             AddDesignItems(view, box);
         for (int p = 0; p < kProfileCount; ++p)
@@ -141,7 +141,7 @@ struct ExamTest : ::testing::Test {
     // Picks the five exam subjects by index (-1 leaves a box empty) and runs the check.
     void Run(int a, int b, int c, int d, int e) {
         w.Choose(a, b, c, d, e);
-        PFachBitBtnClick(st, v);
+        CheckExamSubjects(st, v);
     }
     // The obligation box shows `item` and is closed.
     bool Met(Control box, int item) const {

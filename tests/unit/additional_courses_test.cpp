@@ -31,7 +31,7 @@ class AdditionalCourses : public ::testing::Test {
   protected:
     void SetUp() override {
         test::FillDesignItems(v);
-        FormCreate(st, v);
+        StartPlanner(st, v);
     }
 
     // Step 3 open, as the exam-subject confirmation leaves it.
@@ -54,28 +54,28 @@ class AdditionalCourses : public ::testing::Test {
         v.Pick(MaBox, 0);
         v.Pick(NaturBox, 0);
         v.Pick(SpBox, 0);
-        AuflagenBitBtnClick(st, v);
+        CheckObligations(st, v);
         ASSERT_TRUE(v.Boxes().empty());
         ASSERT_TRUE(v.Get(GroupBox3).enabled);
     }
 
     // Picks item `index` of `ZusatzBox` as the student does: the focus enters step 4 first.
     void PickZusatz(int index) {
-        GroupBox3Enter(st, v);
+        OpenAdditionalCourses(st, v);
         v.Pick(ZusatzBox, index);
-        ZusatzBoxChange(st, v);
+        ChooseCourse(st, v, ZusatzBox);
     }
 
-    void ConfirmPeriod(int option) {
+    void PickPeriod(int option) {
         v.Pick(RGZusatzkurse, option);
-        FZusatzkurseBitBtnClick(st, v);
+        ConfirmPeriod(st, v);
     }
 
     // A whole additional course: pick, period, "Weiter".
     void AddCourse(int index, int option) {
         PickZusatz(index);
-        ConfirmPeriod(option);
-        WeiterBitBtnClick(st, v);
+        PickPeriod(option);
+        EnterCourse(st, v);
     }
 
     void ExpectOneBox(Box::Kind kind, const std::string& text) {
@@ -96,14 +96,14 @@ class AdditionalCourses : public ::testing::Test {
 
 TEST_F(AdditionalCourses, EnteringAndClickingTheFrameOfStepFour) {
     OfferStepFour();
-    GroupBox3Enter(st, v);
+    OpenAdditionalCourses(st, v);
     EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Orange);
     EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
     EXPECT_TRUE(v.Get(WeiterBitBtn).enabled);
     EXPECT_EQ(st.ZusatzSchritt, 1);
 
     st.ZusatzSchritt = 0;
-    GroupBox3Click(st, v);
+    StartAdditionalCourse(st, v);
     EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
     EXPECT_FALSE(v.Get(WeiterBitBtn).enabled);
     EXPECT_EQ(st.ZusatzSchritt, 1);
@@ -122,7 +122,7 @@ TEST_F(AdditionalCourses, KunstInTheSecondYear) {
     EXPECT_FALSE(v.Get(ZusatzBox).enabled);
     EXPECT_TRUE(v.Get(WeiterBitBtn).enabled);
 
-    ConfirmPeriod(1);
+    PickPeriod(1);
     EXPECT_EQ(st.ZeitVon, 3);
     EXPECT_EQ(st.ZeitBis, 4);
     EXPECT_EQ(st.KursSpalte1[TwoHour::Ku], 4);
@@ -138,7 +138,7 @@ TEST_F(AdditionalCourses, KunstInTheSecondYear) {
     EXPECT_EQ(st.KursSpalte1[TwoHour::Mu], 2);
     EXPECT_EQ(st.KursSpalte2[TwoHour::Po], 3);
 
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_EQ(v.Cell(2, Row(Ku)), " ");
     EXPECT_EQ(v.Cell(3, Row(Ku)), " ");
@@ -195,7 +195,7 @@ TEST_F(AdditionalCourses, TwoHourItemsAskTheirPeriod) {
         PickZusatz(index);
         for (int k = 0; k < kTwoHourCount; ++k)
             EXPECT_EQ(st.ZeitOffen[TwoHour(k)], TwoHour(k) == x ? 1 : 0) << index;
-        ConfirmPeriod(2);
+        PickPeriod(2);
         EXPECT_EQ(st.KursSpalte1[x], 2);
         EXPECT_EQ(st.KursSpalte2[x], 5);
     }
@@ -218,7 +218,7 @@ TEST_F(AdditionalCourses, AnExamSubjectCountsAsTakenAndOpensNoPanel) {
 
     v.ClearBoxes();
     const int writes = v.CellWrites();
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     ExpectOneBox(Box::Kind::Plain, "Spanisch hast Du schon!");
     EXPECT_EQ(v.CellWrites(), writes);
 }
@@ -230,7 +230,7 @@ TEST_F(AdditionalCourses, TakenTestUsesExamSubjectOrExamCourseAsTheTableSays) {
     PickZusatz(5);
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_TRUE(PanelOpen());
-    ConfirmPeriod(0);
+    PickPeriod(0);
 
     st.PKurs[Ku] = 1;
     PickZusatz(5);
@@ -248,9 +248,9 @@ TEST_F(AdditionalCourses, TheStepThreeLanguageIsRefusedOnlyByWeiter) {
     PickZusatz(0);
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_TRUE(PanelOpen());
-    ConfirmPeriod(0);
+    PickPeriod(0);
     const int writes = v.CellWrites();
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     ExpectOneBox(Box::Kind::Plain, "Englisch hast Du schon!");
     EXPECT_EQ(v.CellWrites(), writes);
     // Step 4 opens again whatever the outcome.
@@ -270,9 +270,9 @@ TEST_F(AdditionalCourses, ReligionWerteUndNormenAndInformatikFollowTheirStepThre
         v.ClearBoxes();
         PickZusatz(c.index);
         EXPECT_TRUE(PanelOpen());
-        ConfirmPeriod(0);
+        PickPeriod(0);
         const int writes = v.CellWrites();
-        WeiterBitBtnClick(st, v);
+        EnterCourse(st, v);
         ExpectOneBox(Box::Kind::Plain, c.message);
         EXPECT_EQ(v.CellWrites(), writes);
     }
@@ -311,7 +311,7 @@ TEST_F(AdditionalCourses, EnteringConditionsOfTheExamFlags) {
         ASSERT_TRUE(v.Boxes().empty()) << c.index;
         st.PKurs[c.s] = 1;  // then the flag is set behind the box, so only Weiter sees it
         const int writes = v.CellWrites();
-        WeiterBitBtnClick(st, v);
+        EnterCourse(st, v);
         ExpectOneBox(Box::Kind::Plain, c.message);
         EXPECT_EQ(v.CellWrites(), writes) << c.index;
         st.PKurs[c.s] = 0;
@@ -321,9 +321,9 @@ TEST_F(AdditionalCourses, EnteringConditionsOfTheExamFlags) {
 
 TEST_F(AdditionalCourses, TypingIntoZusatzBoxOpensThePanelAtTheFirstKeystroke) {
     OfferStepFour();
-    GroupBox3Enter(st, v);
+    OpenAdditionalCourses(st, v);
     v.Type(ZusatzBox, "P");
-    ZusatzBoxChange(st, v);
+    ChooseCourse(st, v, ZusatzBox);
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_TRUE(PanelOpen());
     EXPECT_EQ(Options(), kThreeOptions);
@@ -331,9 +331,9 @@ TEST_F(AdditionalCourses, TypingIntoZusatzBoxOpensThePanelAtTheFirstKeystroke) {
     for (int k = 0; k < kTwoHourCount; ++k) EXPECT_EQ(st.ZeitOffen[TwoHour(k)], 0);
 
     // Confirmed, "Weiter" writes nothing for typed text, but re-opens step 4.
-    ConfirmPeriod(0);
+    PickPeriod(0);
     const int writes = v.CellWrites();
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_EQ(v.CellWrites(), writes);
     EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Silver);
@@ -362,7 +362,7 @@ TEST_F(AdditionalCourses, StepThreeBoxesOfferTwoOptionsOnly) {
                 << ControlName(c.box) << c.index;
         EXPECT_FALSE(v.Get(GroupBox2).enabled);
         EXPECT_FALSE(v.Get(AuflagenBitBtn).enabled);
-        ConfirmPeriod(1);
+        PickPeriod(1);
         EXPECT_FALSE(PanelOpen());
         EXPECT_TRUE(v.Get(GroupBox2).enabled);
         EXPECT_TRUE(v.Get(AuflagenBitBtn).enabled);
@@ -382,8 +382,8 @@ TEST_F(AdditionalCourses, ConfirmingWithoutAnOptionChangesNothing) {
     st.ZeitVon = 3;
     st.ZeitBis = 4;
     v.Pick(GeBox, 0);
-    GeBoxChange(st, v);
-    FZusatzkurseBitBtnClick(st, v);
+    ChooseCourse(st, v, GeBox);
+    ConfirmPeriod(st, v);
     ExpectOneBox(Box::Kind::Information, kOption);
     EXPECT_TRUE(PanelOpen());
     EXPECT_EQ(st.ZeitVon, 3);
@@ -398,12 +398,12 @@ TEST_F(AdditionalCourses, AResetWhileThePanelIsOpenLeavesItOpenForStepThree) {
     OfferStepFour();
     PickZusatz(5);
     ASSERT_TRUE(PanelOpen());
-    ResetAll(st, v);
+    ResetPlan(st, v);
     EXPECT_TRUE(PanelOpen());
     EXPECT_EQ(st.ZusatzSchritt, 0);
     EXPECT_EQ(st.ZeitOffen[TwoHour::Ku], 0);
 
-    ConfirmPeriod(1);
+    PickPeriod(1);
     EXPECT_FALSE(PanelOpen());
     EXPECT_EQ(st.ZeitVon, 3);
     EXPECT_EQ(st.KursSpalte1[TwoHour::Ku], 2);  // no subject was marked any more
@@ -419,10 +419,10 @@ TEST_F(AdditionalCourses, AResetWhileThePanelIsOpenLeavesTheCourseBoxUsableForTh
     OfferStepFour();
     PickZusatz(5);
     ASSERT_FALSE(v.Get(ZusatzBox).enabled);
-    ResetAll(st, v);
+    ResetPlan(st, v);
     EXPECT_TRUE(v.Get(ZusatzBox).enabled);
     EXPECT_FALSE(v.Get(GroupBox3).enabled);  // the frame keeps the box unusable until step 4
-    ConfirmPeriod(0);
+    PickPeriod(0);
 
     v.ClearBoxes();
     OfferStepFour();
@@ -436,10 +436,10 @@ TEST_F(AdditionalCourses, AResetWhileThePanelIsOpenLeavesTheCourseBoxUsableForTh
 TEST_F(AdditionalCourses, WeiterBeforeAnyPeriodWritesNothingAndChangesNothing) {
     OfferStepFour();
     st.ErgebnisAktiv = 1;
-    GroupBox3Enter(st, v);
+    OpenAdditionalCourses(st, v);
     v.Pick(ZusatzBox, 14);  // a selection without the change running
     const int writes = v.CellWrites();
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     ExpectOneBox(Box::Kind::Information, kOption);
     EXPECT_EQ(v.CellWrites(), writes);
     EXPECT_EQ(st.ZeitVon, 0);
@@ -458,7 +458,7 @@ TEST_F(AdditionalCourses, WeiterWhileThePanelIsOpenWritesNothingAndChangesNothin
     ASSERT_TRUE(PanelOpen());
     v.ClearBoxes();
     const int writes = v.CellWrites();
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     ExpectOneBox(Box::Kind::Information, kOption);
     EXPECT_EQ(v.CellWrites(), writes);
     EXPECT_TRUE(PanelOpen());
@@ -470,9 +470,9 @@ TEST_F(AdditionalCourses, WeiterWhileThePanelIsOpenWritesNothingAndChangesNothin
     EXPECT_EQ(v.Text(Gks), "");  // no evaluation either
 
     // Once the period is chosen the course goes in as usual, and the plan is evaluated.
-    ConfirmPeriod(0);
+    PickPeriod(0);
     v.ClearBoxes();
-    WeiterBitBtnClick(st, v);
+    EnterCourse(st, v);
     EXPECT_NE(v.BoxTexts().front(), kOption);
     EXPECT_EQ(v.Cell(2, Row(En)), "Z4");
     EXPECT_EQ(v.Cell(3, Row(En)), "Z4");
@@ -509,7 +509,7 @@ TEST_F(AdditionalCourses, EveryHandlerIsWiredToItsEvent) {
     FakeView fresh;
     test::FillDesignItems(fresh);
     ChoiceState s2;
-    FormCreate(s2, fresh);
+    StartPlanner(s2, fresh);
     Form f2{s2, fresh, printer};
     Dispatch(f2, GroupBox3, Event::Enter);
     EXPECT_EQ(fresh.Get(GroupBox3).colour, Colour::Orange);

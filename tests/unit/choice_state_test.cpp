@@ -37,10 +37,10 @@ ChoiceState DirtyState() {
     return st;
 }
 
-TEST(ResetAll, ClearsEveryFamilyAndLeavesTheDocumentedVariables) {
+TEST(ResetPlan, ClearsEveryFamilyAndLeavesTheDocumentedVariables) {
     ChoiceState st = DirtyState();
     FakeView v;
-    ResetAll(st, v);
+    ResetPlan(st, v);
 
     for (int row = 1; row <= kSubjectCount; ++row) {
         const auto s = SubjectAtRow(row);
@@ -71,7 +71,7 @@ TEST(ResetAll, ClearsEveryFamilyAndLeavesTheDocumentedVariables) {
     EXPECT_EQ(st.Durchschnitt, 37);
 }
 
-TEST(ResetAll, ReturnsTheWindowToStepOne) {
+TEST(ResetPlan, ReturnsTheWindowToStepOne) {
     ChoiceState st;
     FakeView v;
     v.Get(Label16).text = "SP2";
@@ -83,7 +83,7 @@ TEST(ResetAll, ReturnsTheWindowToStepOne) {
     v.SetCell(6, 1, "A");
     v.SetCell(3, 7, "Z2");
     v.SetText(MaskEdit4, "Andere Schule");
-    FormCreate(st, v);
+    StartPlanner(st, v);
 
     EXPECT_EQ(st.IntSchrittAktiv, 0);
     EXPECT_EQ(v.Text(Label16), "P2");
@@ -121,14 +121,14 @@ TEST(ResetAll, ReturnsTheWindowToStepOne) {
     EXPECT_EQ(v.Cell(0, 0), "");
 }
 
-TEST(ResetAll, OpensStepZeroWhenSwitchedOn) {
+TEST(ResetPlan, OpensStepZeroWhenSwitchedOn) {
     ChoiceState st;
     st.IntSchrittAktiv = 1;
     FakeView v;
     for (const char* item : {"Französisch", "Latein", "Spanisch", "keine"})
         v.AddItem(IntFSprComboBox, item);
     v.SetCell(6, 0, "x");
-    ResetAll(st, v);
+    ResetPlan(st, v);
     EXPECT_EQ(v.GetColour(GroupBoxIntFSpr), Colour::Orange);
     EXPECT_TRUE(v.Get(IntFSprComboBox).enabled);
     EXPECT_TRUE(v.Get(IntFSprBitBtn).enabled);

@@ -39,10 +39,10 @@ void Choose(FakeView& v, Control box, int index) {
 struct Plan {
     ChoiceState st;
     FakeView v;
-    Plan() { FormCreate(st, v); }
+    Plan() { StartPlanner(st, v); }
     void Evaluate() {
         v.ClearBoxes();
-        ErgebnisBitBtnClick(st, v);
+        EvaluatePlan(st, v);
     }
     std::string Mark(Subject s, int halfYear) const { return v.Cell(halfYear + 1, Row(s)); }
 };
@@ -416,7 +416,7 @@ TEST(CoursePlan, StartUpEvaluationOnTheEmptyChoice) {
     FakeView v;
     test::NullPrinter printer;
     Form form{st, v, printer};
-    FormCreate(st, v);
+    StartPlanner(st, v);
     ASSERT_TRUE(Dispatch(form, ErgebnisBitBtn, Event::Activate));
 
     EXPECT_EQ(v.Cell(0, 0), "Fach");
@@ -452,7 +452,7 @@ TEST(CoursePlan, EnterSetsErgebnisAktivAndClickIsWired) {
     FakeView v;
     test::NullPrinter printer;
     Form form{st, v, printer};
-    FormCreate(st, v);
+    StartPlanner(st, v);
     EXPECT_EQ(st.ErgebnisAktiv, 0);
     ASSERT_TRUE(Dispatch(form, ErgebnisBitBtn, Event::Enter));
     EXPECT_EQ(st.ErgebnisAktiv, 1);

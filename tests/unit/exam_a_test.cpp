@@ -158,7 +158,7 @@ TEST_F(ProfileA, SameSubjectTwiceIsAcceptedAndCountsPerBox) {
 }
 
 TEST_F(ProfileA, EmptyBoxesGiveTaskFieldThenCoreSubjectTextThenReset) {
-    PFachBitBtnClick(st, v);
+    CheckExamSubjects(st, v);
     EXPECT_EQ(ShownBoxes(v), (Shown{{Kind::Plain, kFelder}, {Kind::Plain, kKern}}));
     EXPECT_TRUE(w.LooksReset());
     // The failed check undid step 3 as well.
@@ -170,7 +170,7 @@ TEST_F(ProfileA, TypedTextCountsAsNoSelection) {
     w.Choose(lk1::En, lk2::De, p3::Ma, -1, -1);
     v.Type(P4Box, "Geschichte");
     v.Type(P5Box, "Religion");
-    PFachBitBtnClick(st, v);
+    CheckExamSubjects(st, v);
     EXPECT_EQ(ShownBoxes(v), (Shown{{Kind::Plain, kFelder}}));
     EXPECT_TRUE(w.LooksReset());
 }
@@ -182,7 +182,7 @@ TEST_F(ProfileA, IndexBeyondTheListContributesNothingAndShowsNoMessage) {
     w.Choose(lk1::En, lk2::De, -1, p4::Ge, -1);
     v.Get(P3Box).index = 13;
     v.Get(P5Box).index = 15;
-    PFachBitBtnClick(st, v);
+    CheckExamSubjects(st, v);
     EXPECT_EQ(ShownBoxes(v), (Shown{{Kind::Plain, kFelder}}));
     EXPECT_EQ(v.seen[0].GqKurse, 32);  // 30 + 2 (Geschichte)
     EXPECT_EQ(v.seen[0].Aufgabenfeld[Field::C], 0);
@@ -243,7 +243,7 @@ TEST_F(ProfileA, ThreeLanguagesAmongFiveAddFourFourAddNothing) {
     // Four: no task field B; at the message 30 + 2 (Französisch) only.
     ExamWindow w4{Profile::A};
     w4.Choose(lk1::En, lk2::Fr, p3::Ma, p4::La, p5::Sn);
-    PFachBitBtnClick(w4.st, w4.view);
+    CheckExamSubjects(w4.st, w4.view);
     EXPECT_EQ(ShownBoxes(w4.view), (Shown{{Kind::Plain, kFelder}}));
     EXPECT_EQ(w4.view.seen[0].FspZahl, 4);
     EXPECT_EQ(w4.view.seen[0].GqKurse, 32);
@@ -297,7 +297,7 @@ TEST_F(ProfileA, ErdkundeAddsFourAtEveryPosition) {
 
     ExamWindow w5{Profile::A};
     w5.Choose(lk1::En, lk2::De, p3::Ma, p4::De, p5::Ek);  // 30 + 4
-    PFachBitBtnClick(w5.st, w5.view);
+    CheckExamSubjects(w5.st, w5.view);
     EXPECT_TRUE(w5.view.Boxes().empty());
     EXPECT_EQ(w5.st.GqKurse, 34);
     EXPECT_EQ(w5.st.P5[Ek], 1);
@@ -311,7 +311,7 @@ TEST_F(ProfileA, ArtsAndDramaMeetTheArtsObligation) {
 
     ExamWindow wm{Profile::A};
     wm.Choose(lk1::Sn, lk2::De, p3::Mu, p4::Po, p5::Ma);
-    PFachBitBtnClick(wm.st, wm.view);
+    CheckExamSubjects(wm.st, wm.view);
     EXPECT_TRUE(wm.view.Boxes().empty());
     EXPECT_EQ(wm.st.GqKurse, 34);  // Musik 2, Politik 2; one language
     EXPECT_EQ(wm.view.ItemIndex(KuMuBox), 3);

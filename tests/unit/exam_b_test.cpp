@@ -256,7 +256,7 @@ TEST_F(ProfileB, IntensiveFranzoesischAddsTwoOnlyWhenTheAnswersAgree) {
     other.st.IntGewaehlt = 1;
     other.st.NurEineFs = 0;
     other.Choose(-1, lk2::De, p3::Po, p4::En, p5::Ma);
-    PFachBitBtnClick(other.st, other.view);
+    CheckExamSubjects(other.st, other.view);
     EXPECT_EQ(other.st.GqKurse, 32);
     EXPECT_EQ(other.st.Erfuellt[Obligation::Fsp], 1);
 }

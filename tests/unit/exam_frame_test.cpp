@@ -19,11 +19,11 @@ using exam::ExamCheck;
 using exam::FspMark;
 using exam::Position;
 
-TEST(PFachBitBtnClick, ClosesStepTwoAndOpensStepThreeEvenWithoutAProfile) {
+TEST(CheckExamSubjects, ClosesStepTwoAndOpensStepThreeEvenWithoutAProfile) {
     ExamWindow w{Profile::A};
     w.view.SetItemIndex(ProfilRadioGroup, -1);
     w.view.ClearBoxes();
-    PFachBitBtnClick(w.st, w.view);
+    CheckExamSubjects(w.st, w.view);
 
     EXPECT_EQ(w.view.GetColour(GroupBox1), Colour::Silver);
     EXPECT_FALSE(w.view.Get(GroupBox1).enabled);
@@ -37,7 +37,7 @@ TEST(PFachBitBtnClick, ClosesStepTwoAndOpensStepThreeEvenWithoutAProfile) {
     EXPECT_EQ(w.st.Erfuellt[Obligation::KuMuZusatz], 0);
 }
 
-TEST(PFachBitBtnClick, IsTheClickOfPFachBitBtn) {
+TEST(CheckExamSubjects, IsTheClickOfPFachBitBtn) {
     ExamWindow w{Profile::A};
     w.Choose(0, 0, 9, 6, 7);  // Englisch, Deutsch, Mathematik, Geschichte, Geschichte
     test::NullPrinter printer;

@@ -164,7 +164,7 @@ TEST_F(ProfileKuMu, ThreeLanguagesAddNothingAndAFailureNeverReachesTheLimit) {
 }
 
 TEST_F(ProfileKuMu, EmptyBoxesGiveTaskFieldAndCoreSubjectTexts) {
-    PFachBitBtnClick(st, v);
+    CheckExamSubjects(st, v);
     EXPECT_EQ(ShownBoxes(v), (Shown{{Kind::Plain, kFelder}, {Kind::Plain, kKern}}));
     EXPECT_TRUE(w.LooksReset());
 }

@@ -141,7 +141,7 @@ TEST_F(ProfileSport, IntensiveTextsDifferInTheirBlanks) {
     other.st.Int[Sn] = 1;
     other.st.IntGewaehlt = 1;
     other.Choose(-1, lk2::Bi, p3::Sn, p4::De, p5::Ge);
-    PFachBitBtnClick(other.st, other.view);
+    CheckExamSubjects(other.st, other.view);
     EXPECT_EQ(ShownBoxes(other.view),
               (Shown{{Kind::Information, kIntensivSn}, {Kind::Plain, kKernSport}}));
     EXPECT_TRUE(other.LooksReset());

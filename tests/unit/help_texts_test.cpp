@@ -169,13 +169,13 @@ TEST(HelpButtons, EachShowsOneInformationBoxAndChangesNothingElse) {
         FakeView v;
         test::NullPrinter printer;
         Form form{st, v, printer};
-        FormCreate(st, v);
+        StartPlanner(st, v);
         // Some step later than the button's own is open, and a plan is on the grid.
         v.SetEnabled(GroupBox2, true);
         v.SetColour(GroupBox2, Colour::Orange);
         st.PKurs[Subject::De] = st.PFach[Subject::De] = 1;
         st.GqKurse = 33;
-        ErgebnisBitBtnClick(st, v);
+        EvaluatePlan(st, v);
         v.ClearBoxes();
 
         const std::string before = Snapshot(v);

@@ -32,13 +32,13 @@ struct IntensiveStep : ::testing::Test {
         test::FillDesignItems(v);
         test::SetDesignItems(v, IntFSprComboBox);
         st.IntSchrittAktiv = 1;
-        ResetAll(st, v);
+        ResetPlan(st, v);
     }
 
     void Confirm(int index, DlgResult answer) {
         v.Pick(IntFSprComboBox, index);
         v.QueueAnswer(answer);
-        IntFSprBitBtnClick(st, v);
+        ChooseIntensiveLanguage(st, v);
     }
 
     void ExpectRow(Subject s, const char* col1, const char* half) {
@@ -71,7 +71,7 @@ TEST_F(IntensiveStep, KeineAsksNothingClearsTheFlagsAndBlanksTheRows) {
     st.NurEineFs = 1;
     st.Int[La] = 1;
     v.SetCell(1, Row(La), "Int");
-    IntFSprBitBtnClick(st, v);
+    ChooseIntensiveLanguage(st, v);
 
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_EQ(st.IntGewaehlt, 0);
@@ -129,7 +129,7 @@ TEST_F(IntensiveStep, SpanischAndTheBoxClosedOtherwiseCountsAsNo) {
 TEST_F(IntensiveStep, TypedTextShowsTheMessageAndChangesNothing) {
     v.Type(IntFSprComboBox, "Russisch");
     const test::FakeView before = v;
-    IntFSprBitBtnClick(st, v);
+    ChooseIntensiveLanguage(st, v);
 
     ASSERT_EQ(v.Boxes().size(), 1u);
     EXPECT_EQ(v.Boxes()[0].kind, Box::Kind::Information);
@@ -166,7 +166,7 @@ TEST_F(IntensiveStep, ReopensStepOneAfterItWasConfirmed) {
 
 TEST_F(IntensiveStep, ResetClearsTheLanguage) {
     Confirm(0, DlgResult::Yes);
-    ResetAll(st, v);
+    ResetPlan(st, v);
     EXPECT_EQ(st.IntGewaehlt + st.NurEineFs + IntSum(), 0);
     ExpectRow(Fr, " ", " ");
     EXPECT_TRUE(v.Get(IntFSprBitBtn).enabled);
@@ -179,7 +179,7 @@ TEST(StepZeroAndOneButtons, AreWiredToTheirHandlers) {
     test::FillDesignItems(v);
     test::SetDesignItems(v, IntFSprComboBox);
     st.IntSchrittAktiv = 1;
-    ResetAll(st, v);
+    ResetPlan(st, v);
     Form form{st, v, printer};
 
     v.Pick(IntFSprComboBox, 1);

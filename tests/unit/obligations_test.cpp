@@ -37,7 +37,7 @@ class Obligations : public ::testing::Test {
   protected:
     void SetUp() override {
         test::FillDesignItems(v);
-        FormCreate(st, v);
+        StartPlanner(st, v);
         v.SetColour(GroupBox2, Colour::Orange);
         v.SetEnabled(GroupBox2, true);
         v.SetEnabled(AuflagenBitBtn, true);
@@ -91,7 +91,7 @@ class Obligations : public ::testing::Test {
 };
 
 TEST_F(Obligations, NoRowChosenNamesEveryObligationInOrderAndStillWritesTheSeminarfach) {
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     ExpectPlainBoxes({kDe, kFsp, kKuMu, kKuMuZusatz, kPo, kGe, kReWn, kMa, kNw, kSp, kBExtra});
     ExpectSeminarfachRow();
     ExpectStepStillOpen();
@@ -103,7 +103,7 @@ TEST_F(Obligations, OnlyTheObligationsLeftOpenByTheExamSubjectsAreNamed) {
     st.Erfuellt[O::De] = 1;  // Deutsch as an exam subject
     st.Erfuellt[O::Ma] = 1;
     v.Pick(SpBox, 0);
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     ExpectPlainBoxes({kFsp, kKuMu, kPo, kGe, kReWn, kNw});
     ExpectSeminarfachRow();
     ExpectStepStillOpen();
@@ -113,7 +113,7 @@ TEST_F(Obligations, OnlyTheObligationsLeftOpenByTheExamSubjectsAreNamed) {
 TEST_F(Obligations, AllRowsMetClosesStepThreeAndOpensStepFour) {
     MetByProfileA();
     PickAllPlainRows();
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
 
     EXPECT_TRUE(v.Boxes().empty());
     for (int k = 0; k < kObligationCount; ++k) EXPECT_EQ(st.Erfuellt[O(k)], 1) << k;
@@ -145,7 +145,7 @@ TEST_F(Obligations, EveryRowIsMetByEachOfItsSubjects) {
             v.Pick(NaturBox, fsp);
             v.Pick(SpBox, rewn + 1);
             v.ClearBoxes();
-            AuflagenBitBtnClick(fresh, v);
+            CheckObligations(fresh, v);
             EXPECT_TRUE(v.Boxes().empty()) << fsp << rewn;
         }
     }
@@ -162,7 +162,7 @@ TEST_F(Obligations, BereitsErfuelltChosenByHandMeetsNothingButInSpBox) {
     v.Pick(MaBox, 1);
     v.Pick(NaturBox, 4);
     v.Pick(SpBox, 2);
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     ExpectPlainBoxes({kDe, kFsp, kKuMu, kPo, kGe, kReWn, kMa, kNw});
     EXPECT_EQ(st.Erfuellt[O::Sp], 1);
 
@@ -172,7 +172,7 @@ TEST_F(Obligations, BereitsErfuelltChosenByHandMeetsNothingButInSpBox) {
     v.Pick(KuMuBox, 4);
     v.Pick(SpBox, 1);
     v.ClearBoxes();
-    AuflagenBitBtnClick(other, v);
+    CheckObligations(other, v);
     EXPECT_EQ(other.Erfuellt[O::KuMu], 0);
     EXPECT_EQ(other.Erfuellt[O::Sp], 1);
 }
@@ -182,7 +182,7 @@ TEST_F(Obligations, TypedTextCountsAsNoSelection) {
     PickAllPlainRows();
     v.Type(DeBox, "Deutsch");
     v.Type(SpBox, "Sport");
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     ExpectPlainBoxes({kDe, kSp});
     ExpectStepStillOpen();
 }
@@ -191,14 +191,14 @@ TEST_F(Obligations, FlagsMetOnAnEarlierConfirmationStaySet) {
     MetByProfileA();
     v.Pick(DeBox, 0);
     v.Pick(MaBox, 0);
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     EXPECT_EQ(st.Erfuellt[O::De], 1);
 
     v.SetItemIndex(DeBox, -1);
     v.SetItemIndex(MaBox, -1);
     v.Pick(FspBox, 0);
     v.ClearBoxes();
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     ExpectPlainBoxes({kKuMu, kPo, kGe, kReWn, kNw, kSp});
     EXPECT_EQ(st.Erfuellt[O::Ma], 1);
 }
@@ -209,15 +209,15 @@ TEST_F(Obligations, AdditionalObligationSubjectsAccumulate) {
     ASSERT_EQ(v.Get(BExtraBox).items.size(), 9u);
 
     v.Pick(BExtraBox, 0);  // "Bitte wählen"
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     EXPECT_EQ(st.Erfuellt[O::BExtra], 0);
     EXPECT_EQ(v.BoxTexts().back(), kBExtra);
 
     v.Pick(BExtraBox, 1);  // Englisch
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     v.Pick(BExtraBox, 6);  // Chemie
     v.ClearBoxes();
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     EXPECT_EQ(st.Erfuellt[O::BExtra], 1);
     EXPECT_EQ(st.Zusatz4[En], 1);
     EXPECT_EQ(st.Zusatz4[Ch], 1);
@@ -230,7 +230,7 @@ TEST_F(Obligations, AdditionalObligationSubjectsAccumulate) {
     for (int pos = 1; pos <= 8; ++pos) {
         ChoiceState fresh;
         v.Pick(BExtraBox, pos);
-        AuflagenBitBtnClick(fresh, v);
+        CheckObligations(fresh, v);
         for (Subject s : kZusatz4Subjects)
             EXPECT_EQ(fresh.Zusatz4[s], s == expected[pos - 1] ? 1 : 0) << pos << SubjectKey(s);
     }
@@ -244,7 +244,7 @@ TEST_F(Obligations, AdditionalArtsObligation) {
     PickAllPlainRows();
 
     v.Pick(KuMuBox, 1);  // Kunst again: no second arts subject
-    AuflagenBitBtnClick(st, v);
+    CheckObligations(st, v);
     ExpectPlainBoxes({kKuMuZusatz});
     EXPECT_EQ(st.Erfuellt[O::KuMuZusatz], 0);
 
@@ -252,7 +252,7 @@ TEST_F(Obligations, AdditionalArtsObligation) {
         ChoiceState s2 = st;
         v.Pick(KuMuBox, kumu);
         v.ClearBoxes();
-        AuflagenBitBtnClick(s2, v);
+        CheckObligations(s2, v);
         EXPECT_TRUE(v.Boxes().empty()) << kumu;
         EXPECT_EQ(s2.Erfuellt[O::KuMuZusatz], 1);
     }
@@ -262,20 +262,20 @@ TEST_F(Obligations, AdditionalArtsObligation) {
     mu.PFach[Ku] = 0;
     mu.PFach[Mu] = 1;
     v.Pick(KuMuBox, 1);
-    AuflagenBitBtnClick(mu, v);
+    CheckObligations(mu, v);
     EXPECT_EQ(mu.Erfuellt[O::KuMuZusatz], 1);
 
     ChoiceState ds = mu;
     ds.Erfuellt[O::KuMuZusatz] = 0;
     ds.PFach[Ds] = 1;
     v.SetItemIndex(KuMuBox, -1);
-    AuflagenBitBtnClick(ds, v);
+    CheckObligations(ds, v);
     EXPECT_EQ(ds.Erfuellt[O::KuMuZusatz], 1);
 
     // Without an arts exam subject nothing in the box meets it.
     ChoiceState none;
     v.Pick(KuMuBox, 0);
-    AuflagenBitBtnClick(none, v);
+    CheckObligations(none, v);
     EXPECT_EQ(none.Erfuellt[O::KuMuZusatz], 0);
 }
 
@@ -285,7 +285,7 @@ class NaturBoxRefusals : public Obligations {
         v.SetItemIndex(ProfilRadioGroup, profile);
         v.Pick(NaturBox, index);
         v.ClearBoxes();
-        NaturBoxChange(st, v);
+        ChooseScience(st, v);
     }
     void ExpectCleared() {
         EXPECT_EQ(v.ItemIndex(NaturBox), -1);

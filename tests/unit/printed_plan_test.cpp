@@ -145,11 +145,11 @@ void FillPlan(FakeView& v) {
 
 const std::string kSeparator = "<R CN12>     <U CN12>" + std::string(63, '=');
 
-TEST(PrintPlan, WritesTheWholePageLineByLine) {
+TEST(WritePlanPage, WritesTheWholePageLineByLine) {
     FakeView v;
     FillPlan(v);
     RecordingStream out;
-    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
 
     const std::vector<std::string> expected = {
         "",                                                              // 1
@@ -232,11 +232,11 @@ TEST(PrintPlan, WritesTheWholePageLineByLine) {
         }
 }
 
-TEST(PrintPlan, GridAndTotalsStandAtTheirCharacterPositions) {
+TEST(WritePlanPage, GridAndTotalsStandAtTheirCharacterPositions) {
     FakeView v;
     FillPlan(v);
     RecordingStream out;
-    PrintPlan(v, out);
+    WritePlanPage(v, out);
 
     // Grid rows and the lines they are printed on.
     const int lineOfRow[kGridRows] = {15, 17, 18, 19, 20, 21, 22, 23, 24, 26, 27,
@@ -282,7 +282,7 @@ TEST(PrintPlan, GridAndTotalsStandAtTheirCharacterPositions) {
     EXPECT_EQ(Chars(out.Plain(45), 33, 1000), "  |");
 }
 
-TEST(PrintPlan, LongerTextsPushTheRestOfTheLineAndEmptyFieldsLeaveTheLabel) {
+TEST(WritePlanPage, LongerTextsPushTheRestOfTheLineAndEmptyFieldsLeaveTheLabel) {
     FakeView v;
     FillPlan(v);
     v.SetText(SemesterD, "3,5");  // three characters in a field of two
@@ -290,7 +290,7 @@ TEST(PrintPlan, LongerTextsPushTheRestOfTheLineAndEmptyFieldsLeaveTheLabel) {
     v.SetText(Semester1, "4");
     v.SetCell(0, 6, "Darstellendes Spiel XY");  // 22 characters in a field of 21
     RecordingStream out;
-    PrintPlan(v, out);
+    WritePlanPage(v, out);
 
     const std::string totals = out.Plain(42);
     EXPECT_EQ(Chars(totals, 66, 68), "3,5");
@@ -301,7 +301,7 @@ TEST(PrintPlan, LongerTextsPushTheRestOfTheLineAndEmptyFieldsLeaveTheLabel) {
               Sp(5) + "Darstellendes Spiel XY" + Sp(35) + "      A");  // ends at 69
 }
 
-TEST(PrintPlan, OddTextsAreWrittenAsEnteredWithoutTrouble) {
+TEST(WritePlanPage, OddTextsAreWrittenAsEnteredWithoutTrouble) {
     FakeView v;
     FillPlan(v);
     const std::string longName(2000, 'x');
@@ -311,7 +311,7 @@ TEST(PrintPlan, OddTextsAreWrittenAsEnteredWithoutTrouble) {
     v.SetText(MaskEdit4, "مدرسة");  // right-to-left
     v.SetText(ProfilLabel, "");
     RecordingStream out;
-    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
     ASSERT_EQ(out.lines.size(), 54u);
     EXPECT_EQ(out.Plain(7), Sp(9) + "Name, Vorname: " + longName + ", Tab\there");
     EXPECT_EQ(out.Plain(8), Sp(16) + "Schule: مدرسة");
@@ -327,12 +327,12 @@ TEST(InField, CountsCharactersNotBytes) {
     EXPECT_EQ(CharCount("Französisch"), 11u);
 }
 
-TEST(PrintPlan, AFailingPrinterStopsTheDocument) {
+TEST(WritePlanPage, AFailingPrinterStopsTheDocument) {
     FakeView v;
     FillPlan(v);
     RecordingStream out;
     out.openError = "Kein Drucker";
-    EXPECT_EQ(PrintPlan(v, out), "Kein Drucker");
+    EXPECT_EQ(WritePlanPage(v, out), "Kein Drucker");
     EXPECT_EQ(out.ops, std::vector<std::string>{"open"});
 }
 

@@ -120,15 +120,15 @@ struct Window {
     explicit Window(bool intensive = false) {
         test::FillDesignItems(view);
         test::SetDesignItems(view, IntFSprComboBox);
-        FormCreate(st, view);
+        StartPlanner(st, view);
         if (intensive) {
             st.IntSchrittAktiv = 1;
-            ResetAll(st, view);
+            ResetPlan(st, view);
         }
     }
     void Confirm(int profile) {
         view.Pick(ProfilRadioGroup, profile);
-        ProfilBitBtnClick(st, view);
+        ConfirmProfile(st, view);
     }
 };
 
@@ -225,9 +225,9 @@ TEST_P(EachProfile, FillsListsMarksCorePositionsAndOpensStepTwo) {
     EXPECT_FALSE(v.Get(AuflagenBitBtn).enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(ProfilBitBtnClick, EachProfile, ::testing::Range(0, 5));
+INSTANTIATE_TEST_SUITE_P(ConfirmProfile, EachProfile, ::testing::Range(0, 5));
 
-TEST(ProfilBitBtnClick, OnlyForeignLanguagesOfferLateinAndOnlyBasicLevelOffersReligion) {
+TEST(ConfirmProfile, OnlyForeignLanguagesOfferLateinAndOnlyBasicLevelOffersReligion) {
     for (int profile = 0; profile < 5; ++profile) {
         Window w;
         w.Confirm(profile);
@@ -242,11 +242,11 @@ TEST(ProfilBitBtnClick, OnlyForeignLanguagesOfferLateinAndOnlyBasicLevelOffersRe
     }
 }
 
-TEST(ProfilBitBtnClick, NoProfileShowsTheMessageAndChangesNothingElse) {
+TEST(ConfirmProfile, NoProfileShowsTheMessageAndChangesNothingElse) {
     Window w;
     const test::FakeView before = w.view;
     const ChoiceState stBefore = w.st;
-    ProfilBitBtnClick(w.st, w.view);
+    ConfirmProfile(w.st, w.view);
 
     ASSERT_EQ(w.view.Boxes().size(), 1u);
     EXPECT_EQ(w.view.Boxes()[0].kind, test::Box::Kind::Information);
@@ -262,13 +262,13 @@ TEST(ProfilBitBtnClick, NoProfileShowsTheMessageAndChangesNothingElse) {
     EXPECT_TRUE(w.view.Get(ProfilBitBtn).enabled);
 }
 
-TEST(ProfilBitBtnClick, SecondProfileAfterStepZeroLeavesTheFirstProfilesMark) {
+TEST(ConfirmProfile, SecondProfileAfterStepZeroLeavesTheFirstProfilesMark) {
     Window w{/*intensive=*/true};
     w.Confirm(0);
     ExpectMarked(w.view, Label16, "SP2");
 
     // Step 0 opens step 1 again without restoring the labels.
-    IntFSprBitBtnClick(w.st, w.view);
+    ChooseIntensiveLanguage(w.st, w.view);
     EXPECT_TRUE(w.view.Get(ProfilBitBtn).enabled);
     EXPECT_EQ(w.view.GetColour(ProfilRadioGroup), Colour::Orange);
     w.Confirm(2);
@@ -283,11 +283,11 @@ TEST(ProfilBitBtnClick, SecondProfileAfterStepZeroLeavesTheFirstProfilesMark) {
     EXPECT_FALSE(w.view.Get(BExtraBox).enabled);
 }
 
-TEST(ProfilBitBtnClick, ProfileWithoutExtraObligationAfterOneWithItDisablesTheBox) {
+TEST(ConfirmProfile, ProfileWithoutExtraObligationAfterOneWithItDisablesTheBox) {
     Window w{/*intensive=*/true};
     w.Confirm(4);
     EXPECT_TRUE(w.view.Get(BExtraBox).enabled);
-    IntFSprBitBtnClick(w.st, w.view);
+    ChooseIntensiveLanguage(w.st, w.view);
     w.Confirm(3);
     ExpectListsOf(w.view, 3, /*fromReset=*/false);
     // The "Sport" the sport profile selected went with its list.
@@ -295,10 +295,10 @@ TEST(ProfilBitBtnClick, ProfileWithoutExtraObligationAfterOneWithItDisablesTheBo
     EXPECT_EQ(w.view.Get(Lk1Box).items, (Items{"Biologie", "Chemie", "Physik"}));
 }
 
-TEST(ProfilBitBtnClick, ResetRestoresLabelsAndPrompts) {
+TEST(ConfirmProfile, ResetRestoresLabelsAndPrompts) {
     Window w;
     w.Confirm(2);
-    ResetAll(w.st, w.view);
+    ResetPlan(w.st, w.view);
     ExpectPlain(w.view, Label15, "P1");
     ExpectPlain(w.view, Label16, "P2");
     ExpectPlain(w.view, Label17, "P3");

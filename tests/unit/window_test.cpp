@@ -27,7 +27,7 @@ using enum Control;
 TEST(Beenden, NoAsksOnceAndChangesNothing) {
     FakeView v;
     v.QueueAnswer(DlgResult::No);
-    BeendenBitBtnClick(v);
+    QuitAfterAsking(v);
     ASSERT_EQ(v.Boxes().size(), 1u);
     const Box& ask = v.Boxes()[0];
     EXPECT_EQ(ask.kind, Box::Kind::Confirmation);
@@ -39,7 +39,7 @@ TEST(Beenden, NoAsksOnceAndChangesNothing) {
 TEST(Beenden, YesShowsTheContactNoteWithOkThenCloses) {
     FakeView v;
     v.QueueAnswer(DlgResult::Yes);
-    BeendenBitBtnClick(v);
+    QuitAfterAsking(v);
     ASSERT_EQ(v.Boxes().size(), 2u);
     const Box& note = v.Boxes()[1];
     EXPECT_EQ(note.kind, Box::Kind::Confirmation);
@@ -52,7 +52,7 @@ TEST(Beenden, YesShowsTheContactNoteWithOkThenCloses) {
 
 TEST(Beenden, ClosingTheQuestionWithoutAnswerIsNo) {
     FakeView v;  // nothing queued: the box is closed another way
-    BeendenBitBtnClick(v);
+    QuitAfterAsking(v);
     EXPECT_EQ(v.Boxes().size(), 1u);
     EXPECT_FALSE(v.closed);
 }
@@ -74,7 +74,7 @@ TEST(Beenden, RunsThroughTheEventTable) {
 
 TEST(Intro, KurswahlenBeginnenHidesTheFourAndDisablesItsButton) {
     FakeView v;
-    BitBtnHinweiseClick(v);
+    CloseIntro(v);
     for (Control c : {MemoIntro, MemoHead, MemoHead2, BitBtnHinweise})
         EXPECT_FALSE(v.Get(c).visible) << ControlName(c);
     EXPECT_FALSE(v.Get(BitBtnHinweise).enabled);
@@ -85,7 +85,7 @@ TEST(Intro, KurswahlenBeginnenHidesTheFourAndDisablesItsButton) {
 TEST(StatusBar, ClockWritesPanelsZeroAndOneOnly) {
     FakeView v;
     ShowStatusTexts(v);
-    Timer1Timer(v, "08:00", "01.06.16");
+    ShowClock(v, "08:00", "01.06.16");
     EXPECT_EQ(v.status[0], "08:00");
     EXPECT_EQ(v.status[1], "01.06.16");
     EXPECT_EQ(v.status[2], "Letzte Aktualisierung am 24. März 2014");
