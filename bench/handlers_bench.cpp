@@ -14,6 +14,7 @@
 #include "core/rules/course_plan.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/obligations.h"
+#include "core/rules/steps.h"
 
 namespace belegix::bench {
 namespace {

@@ -7,6 +7,7 @@
 #include "core/rules/exam_checks.h"
 #include "core/rules/obligations.h"
 #include "core/rules/profile.h"
+#include "core/rules/steps.h"
 #include "tests/support/design_items.h"
 
 namespace belegix::bench {

@@ -130,12 +130,10 @@ struct ChoiceState {
     Flag IntSchrittAktiv = 0;
 };
 
-// "Zurücksetzen", and the restart after a refused choice: returns state and window to the
-// beginning.
-void ResetPlan(ChoiceState& st, View& view);
-
-// The window's creation: step 0 switched off, then the reset.
-void StartPlanner(ChoiceState& st, View& view);
+// The choice state as at the beginning. Kept: `IntSchrittAktiv`, the last period (`ZeitVon`,
+// `ZeitBis`), `NwZahlZusatz`, `ZusatzPanelOffen` (like the panel itself) and the hours of the
+// last evaluation (`Stunden`, `StundenSumme`, `Durchschnitt`).
+void ResetState(ChoiceState& st);
 
 // The message that answers an empty single choice everywhere, between two line breaks.
 inline constexpr std::string_view kOptionWaehlen = "\nDu musst unbedingt eine Option auswählen!\n";

@@ -19,6 +19,7 @@
 
 #include "core/accessibility.h"
 #include "core/help_texts.h"
+#include "core/rules/steps.h"
 #include "core/rules/window.h"
 #include "qt/widgets.h"
 

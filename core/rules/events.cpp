@@ -10,6 +10,7 @@
 #include "core/rules/obligations.h"
 #include "core/rules/printing.h"
 #include "core/rules/profile.h"
+#include "core/rules/steps.h"
 #include "core/rules/window.h"
 
 namespace belegix {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/rules/exam_checks.h"
+#include "core/rules/steps.h"
 
 namespace belegix {
 
@@ -10,12 +11,7 @@ using enum Subject;
 
 void CheckExamSubjects(ChoiceState& st, View& v) {
     // Step 2 closes and step 3 opens before the check; a failing check undoes both by the reset.
-    v.SetColour(Control::GroupBox1, Colour::Silver);
-    v.SetEnabled(Control::GroupBox1, false);
-    v.SetEnabled(Control::PFachBitBtn, false);
-    v.SetColour(Control::GroupBox2, Colour::Orange);
-    v.SetEnabled(Control::GroupBox2, true);
-    v.SetEnabled(Control::AuflagenBitBtn, true);
+    FinishStep(v, Step::ExamSubjects);
 
     switch (v.ItemIndex(Control::ProfilRadioGroup)) {
         case static_cast<int>(Profile::A):

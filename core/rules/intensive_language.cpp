@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/rules/steps.h"
+
 namespace belegix {
 
 namespace {
@@ -49,14 +51,7 @@ void ChooseIntensiveLanguage(ChoiceState& st, View& v) {
             v.MessageDlg(std::string(kNurEineFsFrage), DlgType::Confirmation, DlgButtons::YesNo);
         st.NurEineFs = answer == DlgResult::Yes ? 1 : 0;
     }
-    if (v.ItemIndex(box) != -1) {
-        v.SetColour(Control::GroupBoxIntFSpr, Colour::Silver);
-        v.SetEnabled(box, false);
-        v.SetEnabled(Control::IntFSprBitBtn, false);
-        v.SetColour(Control::ProfilRadioGroup, Colour::Orange);
-        v.SetEnabled(Control::ProfilRadioGroup, true);
-        v.SetEnabled(Control::ProfilBitBtn, true);
-    }
+    if (v.ItemIndex(box) != -1) FinishStep(v, Step::IntensiveLanguage);
 }
 
 }  // namespace belegix

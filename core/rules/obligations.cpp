@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/rules/profile_lists.h"
+#include "core/rules/steps.h"
 
 namespace belegix {
 
@@ -68,9 +69,7 @@ void CheckObligations(ChoiceState& st, View& v) {
     for (const AuflageMessage& m : kAuflageOffen) allMet = allMet && st.Erfuellt[m.obligation] == 1;
 
     if (allMet) {
-        v.SetColour(C::GroupBox2, Colour::Silver);
-        v.SetEnabled(C::GroupBox2, false);
-        v.SetEnabled(C::AuflagenBitBtn, false);
+        CloseStep(v, Step::Obligations);
         v.SetText(C::ZusatzBox, std::string(kZusatzkurseGewuenscht));
         v.SetEnabled(C::GroupBox3, true);
         v.SetFontColour(C::ErgebnisBitBtn, Colour::Red);

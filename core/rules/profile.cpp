@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/rules/profile_lists.h"
+#include "core/rules/steps.h"
 
 namespace belegix {
 
@@ -65,12 +66,7 @@ void ConfirmProfile(ChoiceState&, View& v) {
         return;
     }
 
-    v.SetColour(ProfilRadioGroup, Colour::Silver);
-    v.SetEnabled(ProfilRadioGroup, false);
-    v.SetEnabled(ProfilBitBtn, false);
-    v.SetColour(GroupBox1, Colour::Orange);
-    v.SetEnabled(GroupBox1, true);
-    v.SetEnabled(PFachBitBtn, true);
+    FinishStep(v, Step::Profile);
 }
 
 }  // namespace belegix

@@ -12,6 +12,7 @@
 #include "core/choice_state.h"
 #include "core/rules/course_plan.h"
 #include "core/rules/printing.h"
+#include "core/rules/steps.h"
 #include "qt/print_stream.h"
 #include "tests/qt/window_harness.h"
 #include "tests/support/fake_view.h"

@@ -14,6 +14,7 @@
 #include "core/choice_state.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/profile_lists.h"
+#include "core/rules/steps.h"
 #include "tests/support/design_items.h"
 #include "tests/support/fake_view.h"
 

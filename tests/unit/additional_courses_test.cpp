@@ -7,6 +7,7 @@
 #include "core/rules/additional_courses.h"
 #include "core/rules/events.h"
 #include "core/rules/obligations.h"
+#include "core/rules/steps.h"
 #include "tests/support/design_items.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"

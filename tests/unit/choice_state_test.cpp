@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/choice_state.h"
+#include "core/rules/steps.h"
 #include "tests/support/fake_view.h"
 
 namespace belegix {

@@ -6,6 +6,7 @@
 #include "core/choice_state.h"
 #include "core/rules/course_plan.h"
 #include "core/rules/events.h"
+#include "core/rules/steps.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
 

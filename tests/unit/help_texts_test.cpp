@@ -11,6 +11,7 @@
 #include "core/help_texts.h"
 #include "core/rules/course_plan.h"
 #include "core/rules/events.h"
+#include "core/rules/steps.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
 

@@ -5,6 +5,7 @@
 #include "core/choice_state.h"
 #include "core/rules/events.h"
 #include "core/rules/intensive_language.h"
+#include "core/rules/steps.h"
 #include "tests/support/design_items.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"

@@ -6,6 +6,7 @@
 
 #include "core/rules/obligations.h"
 #include "core/rules/profile_lists.h"
+#include "core/rules/steps.h"
 #include "tests/support/design_items.h"
 #include "tests/support/fake_view.h"
 

@@ -6,6 +6,7 @@
 #include "core/choice_state.h"
 #include "core/rules/intensive_language.h"
 #include "core/rules/profile.h"
+#include "core/rules/steps.h"
 #include "tests/support/design_items.h"
 #include "tests/support/fake_view.h"
 
