@@ -26,7 +26,7 @@ constexpr std::array<std::string_view, kObligationCount> kObligationKeys = {
 constexpr std::array<std::string_view, kTwoHourCount> kTwoHourKeys = {"Ds", "Ku", "Mu", "Po", "Ge"};
 
 const SubjectInfo& Info(Subject s) {
-    return kCatalogue.at(static_cast<std::size_t>(Row(s) - 1));
+    return ElementOf(kCatalogue, static_cast<std::size_t>(Row(s) - 1), "subject");
 }
 
 }  // namespace
@@ -54,10 +54,10 @@ std::string_view TaskField(Subject s) {
     return Info(s).field;
 }
 std::string_view ObligationKey(Obligation k) {
-    return kObligationKeys.at(static_cast<std::size_t>(k));
+    return ElementOf(kObligationKeys, static_cast<std::size_t>(k), "obligation");
 }
 std::string_view TwoHourKey(TwoHour x) {
-    return kTwoHourKeys.at(static_cast<std::size_t>(x));
+    return ElementOf(kTwoHourKeys, static_cast<std::size_t>(x), "two-hour subject");
 }
 
 void ResetState(ChoiceState& st) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/must_exist.h"
 #include "core/view.h"
 
 namespace belegix {
@@ -68,13 +69,12 @@ std::string_view TwoHourKey(TwoHour x);
 template <class Key, class T, std::size_t N, int Offset = 0>
 struct KeyedArray {
     std::array<T, N> values{};
-    T& operator[](Key k) {
-        return values.at(static_cast<std::size_t>(static_cast<int>(k) - Offset));
-    }
-    const T& operator[](Key k) const {
-        return values.at(static_cast<std::size_t>(static_cast<int>(k) - Offset));
-    }
+    T& operator[](Key k) { return ElementOf(values, Index(k), "key of a keyed array"); }
+    const T& operator[](Key k) const { return ElementOf(values, Index(k), "key of a keyed array"); }
     void Fill(T v) { values.fill(v); }
+    static std::size_t Index(Key k) {
+        return static_cast<std::size_t>(static_cast<int>(k) - Offset);
+    }
 };
 
 // Per-subject flags, indexed by subject key (rows 1 to 20).

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/help_texts.h"
+#include "core/must_exist.h"
 
 // The table names only the fields that differ from a control's defaults; every other field
 // keeps its default member initializer, which is exactly what the warning below is about.
@@ -443,6 +444,7 @@ const ControlDesign& Of(Control c) {
     const auto& all = Controls();
     const auto it = std::find_if(all.begin(), all.end(),
                                  [c](const ControlDesign& d) { return d.control == c; });
+    MustExist(it != all.end(), "control in the design table");
     return *it;
 }
 

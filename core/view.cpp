@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/must_exist.h"
+
 namespace belegix {
 
 namespace {
@@ -37,7 +39,7 @@ constexpr std::array<ColourEntry, 14> kColourWords = {{
 }  // namespace
 
 std::string_view ControlName(Control c) {
-    return kControlNames.at(static_cast<std::size_t>(c));
+    return ElementOf(kControlNames, static_cast<std::size_t>(c), "control");
 }
 
 std::optional<Control> ControlFromName(std::string_view name) {
@@ -58,7 +60,8 @@ const std::array<Control, kControlCount>& AllControls() {
 std::string_view ColourWord(Colour c) {
     for (const auto& e : kColourWords)
         if (e.colour == c) return e.word;
-    return "neutral";
+    MustExist(false, "colour word");
+    return {};
 }
 
 std::optional<Colour> ColourFromWord(std::string_view word) {

@@ -14,6 +14,7 @@
 #include <QTextEdit>
 
 #include "core/accessibility.h"
+#include "core/must_exist.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -47,10 +48,10 @@ void SetMemoText(QTextEdit* memo, const QString& text, Control c) {
 QtView::QtView(MessageBoxes& boxes) : boxes_(boxes) {}
 
 QtView::Entry& QtView::At(Control c) {
-    return entries_.at(static_cast<std::size_t>(c));
+    return ElementOf(entries_, static_cast<std::size_t>(c), "control of the window");
 }
 const QtView::Entry& QtView::At(Control c) const {
-    return entries_.at(static_cast<std::size_t>(c));
+    return ElementOf(entries_, static_cast<std::size_t>(c), "control of the window");
 }
 
 void QtView::Register(Control c, QWidget* widget) {

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QResizeEvent>
 
+#include "core/must_exist.h"
+
 namespace belegix {
 
 // ---------------------------------------------------------------------------------------------
@@ -14,7 +16,7 @@ RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent) {
 }
 
 QString RadioGroup::itemText(int i) const {
-    return buttons_.at(static_cast<size_t>(i))->text();
+    return ElementOf(buttons_, static_cast<size_t>(i), "radio button")->text();
 }
 
 QStringList RadioGroup::items() const {
@@ -190,11 +192,11 @@ StatusBar::StatusBar(const std::array<int, 3>& widths, QWidget* parent)
 }
 
 QString StatusBar::panelText(int panel) const {
-    return panels_.at(static_cast<size_t>(panel))->text();
+    return ElementOf(panels_, static_cast<size_t>(panel), "status-bar panel")->text();
 }
 
 void StatusBar::setPanelText(int panel, const QString& text) {
-    QLabel* label = panels_.at(static_cast<size_t>(panel));
+    QLabel* label = ElementOf(panels_, static_cast<size_t>(panel), "status-bar panel");
     label->setText(text);
     fitPanel(label);
 }

@@ -42,7 +42,7 @@ constexpr std::array<ZusatzItem, 16> kZusatzItems = {{
 
 const ZusatzItem* ZusatzItemAt(int index) {
     if (index < 0 || index >= static_cast<int>(kZusatzItems.size())) return nullptr;
-    return &kZusatzItems.at(static_cast<std::size_t>(index));
+    return &kZusatzItems[static_cast<std::size_t>(index)];
 }
 
 // What "Weiter" requires of a subject before it writes it: the subject is not an exam

@@ -197,7 +197,7 @@ void ExamCheck::Start(Counter gqStart, bool kuMuZusatzMet) {
 }
 
 std::optional<Subject> ExamCheck::Read(Control box) const {
-    return ExamSubjectAt(static_cast<int>(profile_), box, view.ItemIndex(box));
+    return ExamSubjectAt(profile_, box, view.ItemIndex(box));
 }
 
 void ExamCheck::Apply(Subject s, Position p, FspMark fsp) {

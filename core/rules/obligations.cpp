@@ -55,7 +55,7 @@ void CheckObligations(ChoiceState& st, View& v) {
 
     // The additional obligation; a subject added on an earlier confirmation stays added.
     if (const int extra = v.ItemIndex(C::BExtraBox); extra >= 1 && extra <= 8) {
-        st.Zusatz4[kBExtraSubjects.at(static_cast<std::size_t>(extra - 1))] = 1;
+        st.Zusatz4[kBExtraSubjects[static_cast<std::size_t>(extra - 1)]] = 1;
         st.Erfuellt[BExtra] = 1;
     }
 

@@ -24,7 +24,7 @@ void MarkCore(View& v, Control label, const char* caption) {
 
 void FillLists(View& v, Profile profile) {
     using enum Control;
-    const ProfileLists& lists = *ListsFor(static_cast<int>(profile));
+    const ProfileLists& lists = ListsFor(profile);
     // Profiles B and sport have one fixed first exam subject and the additional obligation;
     // B has its second core subject at P3.
     const bool fixedP1 = profile == Profile::B || profile == Profile::Sport;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/must_exist.h"
+
 namespace belegix {
 
 namespace {
@@ -97,31 +99,30 @@ constexpr std::string_view kBExtraItemArray[] = {"Bitte wählen", "Englisch", "F
 
 const std::span<const std::string_view> kBExtraItems = kBExtraItemArray;
 
-const ProfileLists* ListsFor(int profile) {
-    if (profile < 0 || profile >= kProfileCount) return nullptr;
-    return &kProfiles.at(static_cast<std::size_t>(profile));
+const ProfileLists& ListsFor(Profile profile) {
+    return ElementOf(kProfiles, static_cast<std::size_t>(profile), "profile");
 }
 
-std::span<const ListItem> ExamList(int profile, Control box) {
-    const ProfileLists* lists = ListsFor(profile);
-    if (lists == nullptr) return {};
+std::span<const ListItem> ExamList(Profile profile, Control box) {
+    const ProfileLists& lists = ListsFor(profile);
     switch (box) {
         case Control::Lk1Box:
-            return lists->lk1;
+            return lists.lk1;
         case Control::Lk2Box:
-            return lists->lk2;
+            return lists.lk2;
         case Control::P3Box:
-            return lists->p3;
+            return lists.p3;
         case Control::P4Box:
-            return lists->p4;
+            return lists.p4;
         case Control::P5Box:
-            return lists->p5;
+            return lists.p5;
         default:
+            MustExist(false, "exam-subject list of a box that holds none");
             return {};
     }
 }
 
-std::optional<Subject> ExamSubjectAt(int profile, Control box, int index) {
+std::optional<Subject> ExamSubjectAt(Profile profile, Control box, int index) {
     const auto list = ExamList(profile, box);
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return std::nullopt;
     return list[static_cast<std::size_t>(index)].subject;

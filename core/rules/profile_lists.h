@@ -24,15 +24,15 @@ struct ProfileLists {
     std::span<const ListItem> lk1, lk2, p3, p4, p5;
 };
 
-// Lists of profile 0 to 4; nullptr for any other index.
-const ProfileLists* ListsFor(int profile);
+// The lists of a profile.
+const ProfileLists& ListsFor(Profile profile);
 
-// The list that `box` (`Lk1Box` .. `P5Box`) holds in `profile`; empty for other boxes.
-std::span<const ListItem> ExamList(int profile, Control box);
+// The list that `box` (one of `Lk1Box` .. `P5Box`) holds in `profile`.
+std::span<const ListItem> ExamList(Profile profile, Control box);
 
-// The subject at `index` of `box` in `profile`; nullopt for -1, an index beyond the list, or a
-// profile outside 0 to 4.
-std::optional<Subject> ExamSubjectAt(int profile, Control box, int index);
+// The subject at `index` of `box` in `profile`; nullopt for -1 (no selection, typed text) or an
+// index beyond the list.
+std::optional<Subject> ExamSubjectAt(Profile profile, Control box, int index);
 
 // `BExtraBox`: the single item of the profiles without the additional obligation, and the
 // nine items of profiles B and sport ("Französich" is spelt so).

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "core/must_exist.h"
+
 namespace belegix {
 
 namespace {
@@ -18,8 +20,8 @@ constexpr std::array<StepControls, 5> kSteps = {{
 }};
 
 constexpr std::array<Control, 10> kObligationBoxes = {
-    C::DeBox, C::FspBox, C::KuMuBox, C::PoBox, C::GeBox,
-    C::ReWnBox, C::MaBox, C::NaturBox, C::SpBox, C::BExtraBox};
+    C::DeBox,   C::FspBox, C::KuMuBox,  C::PoBox, C::GeBox,
+    C::ReWnBox, C::MaBox,  C::NaturBox, C::SpBox, C::BExtraBox};
 
 constexpr std::array<std::pair<Control, const char*>, 5> kExamPrompts = {{
     {C::Lk1Box, "1. Prüfungsfach (eA)"},
@@ -116,7 +118,7 @@ void SetStep(View& v, Step step, bool open) {
 }  // namespace
 
 const StepControls& ControlsOf(Step step) {
-    return kSteps.at(static_cast<std::size_t>(step));
+    return ElementOf(kSteps, static_cast<std::size_t>(step), "step");
 }
 
 void OpenStep(View& v, Step step) {

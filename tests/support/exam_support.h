@@ -51,12 +51,13 @@ struct ExamWindow {
         for (Control box : {DeBox, FspBox, KuMuBox, PoBox, GeBox, ReWnBox, MaBox, NaturBox, SpBox})
             AddDesignItems(view, box);
         for (int p = 0; p < kProfileCount; ++p)
-            view.AddItem(ProfilRadioGroup, std::string(ListsFor(p)->radioItem));
+            view.AddItem(ProfilRadioGroup,
+                         std::string(ListsFor(static_cast<Profile>(p)).radioItem));
         const int index = static_cast<int>(profile);
         view.SetItemIndex(ProfilRadioGroup, index);
         for (Control box : {Lk1Box, Lk2Box, P3Box, P4Box, P5Box}) {
             view.ClearItems(box);
-            for (const ListItem& item : ExamList(index, box))
+            for (const ListItem& item : ExamList(profile, box))
                 view.AddItem(box, std::string(item.text));
         }
         view.ClearItems(BExtraBox);
