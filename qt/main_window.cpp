@@ -11,11 +11,13 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <optional>
 
 #include "core/accessibility.h"
 #include "core/help_texts.h"
@@ -29,6 +31,8 @@ namespace {
 
 using design::Kind;
 
+constexpr int kGridLine = 1;
+
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -38,6 +42,9 @@ QFont MakeFont(const design::Font& f) {
     font.setPixelSize(f.pixels);
     font.setBold(f.bold);
     font.setUnderline(f.underline);
+    // Whole-pixel glyph advances, as in the classic text rendering the layout was drawn for: with
+    // fractional advances many captions come out a few pixels wider than their room.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
@@ -76,8 +83,18 @@ void PrepareApplication(QApplication& app) {
     app.setApplicationName(Q(kAppTitle));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
-        QApplication::setPalette(fusion->standardPalette());
+        // Disabled text in the classic grey: the style's own light grey would vanish on the
+        // silver of the closed steps.
+        QPalette palette = fusion->standardPalette();
+        const QColor grey(128, 128, 128);
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, grey);
+        QApplication::setPalette(palette);
     }
+    QFont font = QApplication::font();
+    font.setHintingPreference(QFont::PreferFullHinting);
+    QApplication::setFont(font);
     // The design's fonts and their metric-compatible or similar replacements.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
@@ -127,7 +144,9 @@ void MainWindow::build() {
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QtView::ToQColor(Colour::InactiveCaption));
-    pal.setColor(QPalette::WindowText, QtView::ToQColor(Colour::Navy));
+    // The font colour of enabled controls only: disabled ones show the style's disabled colours.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        pal.setColor(group, QPalette::WindowText, QtView::ToQColor(Colour::Navy));
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(MakeFont({}));
@@ -142,6 +161,7 @@ void MainWindow::build() {
         else
             w->setGeometry(d.left, d.top, d.width, d.height);
         view_.Register(d.control, w);
+        if (d.kind == Kind::Memo || d.kind == Kind::Panel) w->installEventFilter(this);
         const std::string_view hint = help::Hint(d.control);
         if (!hint.empty()) w->setToolTip(Q(hint));
         for (std::string_view item : d.items) view_.AddItem(d.control, std::string(item));
@@ -150,8 +170,8 @@ void MainWindow::build() {
         if (!d.visible) w->hide();
         connectControl(d.control, w);
     }
-    widget(Control::ZusatzPanel)->installEventFilter(this);
     built_ = true;
+    trimSlivers();
     applyTabOrder();
     view_.UpdateAccessibleTexts(Control::Gks);
 
@@ -224,11 +244,15 @@ QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent
             grid->setSelectionMode(QAbstractItemView::NoSelection);
             grid->setFocusPolicy(Qt::NoFocus);
             grid->setWordWrap(false);
+            // The classic sunken border; the cell sizes are those of the cells alone, the 1-px
+            // grid line comes after each (Qt counts it inside a section).
+            grid->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            grid->setLineWidth(2);
             for (int col = 0; col < kGridColumns; ++col)
-                grid->setColumnWidth(col, design::kGridColumnWidths[col]);
+                grid->setColumnWidth(col, design::kGridColumnWidths[col] + kGridLine);
             const QColor fixed = QtView::ToQColor(Colour::Neutral);
             for (int row = 0; row < kGridRows; ++row) {
-                grid->setRowHeight(row, design::GridRowHeight(row));
+                grid->setRowHeight(row, design::GridRowHeight(row) + kGridLine);
                 for (int col = 0; col < kGridColumns; ++col) {
                     auto* item = new QTableWidgetItem();
                     item->setFlags(Qt::ItemIsEnabled);
@@ -255,7 +279,11 @@ void MainWindow::connectControl(Control c, QWidget* w) {
         button->installEventFilter(this);  // Return and Enter press it like Space
     } else if (auto* box = qobject_cast<QComboBox*>(w)) {
         // Only the student's own changes: a pick, or a keystroke in the edit field.
-        connect(box, &QComboBox::activated, this, [this, c](int) { userEvent(c, Event::Change); });
+        connect(box, &QComboBox::activated, this, [this, c, box](int) {
+            box->lineEdit()->home(false);  // a picked text longer than the field shows its start
+            userEvent(c, Event::Change);
+        });
+        box->lineEdit()->installEventFilter(this);
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, c](const QString&) {
             view_.DropIndexKeepText(c);
             userEvent(c, Event::Change);
@@ -317,6 +345,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
     }
+    if (e->type() == QEvent::FocusOut) {
+        // Leaving a combo box's field shows the beginning of its text again.
+        if (auto* edit = qobject_cast<QLineEdit*>(watched);
+            edit && qobject_cast<QComboBox*>(edit->parentWidget()))
+            edit->home(false);
+    }
+    if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && built_ &&
+        (qobject_cast<QTextEdit*>(watched) || qobject_cast<Panel*>(watched)))
+        trimSlivers();
     if (e->type() == QEvent::Show && watched == widget(Control::ZusatzPanel)) {
         // The period panel takes the keyboard to its options when it opens. No focus handler
         // belongs to the panel, so this runs none; Tab goes on after the control that opened it
@@ -335,6 +372,34 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     return QWidget::eventFilter(watched, e);
+}
+
+void MainWindow::trimSlivers() {
+    // A control that a shown memo or panel in front of it covers but for a strip of a few pixels
+    // (the design's buttons stand 2 px out of their column) is cut to the part behind it; it
+    // shows whole again when that memo or panel goes.
+    constexpr int kSliver = 3;
+    for (Control c : AllControls()) {
+        QWidget* w = widget(c);
+        QWidget* parent = w->parentWidget();
+        if (parent == nullptr) continue;
+        const QObjectList& siblings = parent->children();  // in stacking order, back to front
+        std::optional<QRect> keep;
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size() && !keep; ++i) {
+            auto* front = qobject_cast<QWidget*>(siblings[i]);
+            if (front == nullptr || front->isHidden() || !view_.ControlOf(front)) continue;
+            if (!qobject_cast<QTextEdit*>(front) && !qobject_cast<Panel*>(front)) continue;
+            const QRect behind = w->geometry() & front->geometry();
+            if (behind.isEmpty()) continue;
+            const QRect rest = (QRegion(w->geometry()) - front->geometry()).boundingRect();
+            if (!rest.isEmpty() && (rest.width() <= kSliver || rest.height() <= kSliver))
+                keep = behind.translated(-w->pos());
+        }
+        if (keep)
+            w->setMask(*keep);
+        else if (!w->mask().isEmpty())
+            w->clearMask();
+    }
 }
 
 void MainWindow::applyTabOrder() {

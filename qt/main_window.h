@@ -67,6 +67,8 @@ class MainWindow : public QWidget {
     void onFocusChanged(QWidget* old, QWidget* now);
     // Puts the controls into the keyboard order of core/accessibility.h.
     void applyTabOrder();
+    // Cuts controls that a shown memo or panel covers but for a thin strip to the covered part.
+    void trimSlivers();
     // The next (or previous) control after `from` that Tab may visit now.
     QWidget* tabNeighbour(QWidget* from, bool next) const;
 

@@ -43,6 +43,12 @@ void SetMemoText(QTextEdit* memo, const QString& text, Control c) {
     }
 }
 
+// A text longer than its field shows its beginning, not its end, while the student is not
+// typing in it.
+void ShowStart(QComboBox* box) {
+    if (!box->lineEdit()->hasFocus()) box->lineEdit()->home(false);
+}
+
 }  // namespace
 
 QtView::QtView(MessageBoxes& boxes) : boxes_(boxes) {}
@@ -140,6 +146,10 @@ void QtView::ApplyColour(Control c, Colour colour) {
             return;  // buttons keep the system's face
         case Kind::Combo:
         case Kind::Edit:
+            // A disabled field shows the style's disabled face.
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                pal.setColor(group, QPalette::Base, q);
+            break;
         case Kind::Grid:
             pal.setColor(QPalette::Base, q);
             break;
@@ -161,9 +171,12 @@ void QtView::ApplyFontColour(Control c, Colour colour) {
     QWidget* w = e.widget;
     QPalette pal = w->palette();
     const QColor q = ToQColor(colour);
-    pal.setColor(QPalette::WindowText, q);
-    pal.setColor(QPalette::Text, q);
-    pal.setColor(QPalette::ButtonText, q);
+    // Enabled controls only; disabled ones keep the style's greyed text.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, q);
+        pal.setColor(group, QPalette::Text, q);
+        pal.setColor(group, QPalette::ButtonText, q);
+    }
     w->setPalette(pal);
 }
 
@@ -223,6 +236,7 @@ void QtView::SetItemIndex(Control c, int index) {
             box->setCurrentIndex(-1);
             box->setEditText(QString());
         }
+        ShowStart(box);
     } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
         group->setIndex(index);
     }
@@ -236,6 +250,7 @@ void QtView::ClearItems(Control c) {
         const QString text = box->lineEdit()->text();
         box->clear();
         box->setEditText(text);
+        ShowStart(box);
     } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
         group->clearItems();
     }
@@ -253,6 +268,7 @@ void QtView::AddItem(Control c, const std::string& item) {
             box->setCurrentIndex(-1);
             box->setEditText(text);
         }
+        ShowStart(box);
     } else if (auto* group = qobject_cast<RadioGroup*>(Widget(c))) {
         group->addItem(Q(item));
     }
@@ -306,6 +322,7 @@ void QtView::SetText(Control c, const std::string& text) {
             const QSignalBlocker blockEdit(box->lineEdit());
             box->setCurrentIndex(-1);
             box->setEditText(q);
+            ShowStart(box);
             break;
         }
         case Kind::Edit: {

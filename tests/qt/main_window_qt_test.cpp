@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QWidget>
@@ -114,10 +115,11 @@ TEST(MainWindowQt, PlanGridAndStacking) {
     ASSERT_EQ(grid->columnCount(), 7);
     ASSERT_EQ(grid->rowCount(), 21);
     const int widths[7] = {80, 37, 38, 39, 38, 38, 37};
-    for (int col = 0; col < 7; ++col) EXPECT_EQ(grid->columnWidth(col), widths[col]) << col;
+    // The sizes are the cells'; the 1-px grid line comes after each.
+    for (int col = 0; col < 7; ++col) EXPECT_EQ(grid->columnWidth(col) - 1, widths[col]) << col;
     for (int row = 0; row < 21; ++row) {
         const int height = row == 1 ? 14 : row == 17 ? 17 : 15;
-        EXPECT_EQ(grid->rowHeight(row), height) << row;
+        EXPECT_EQ(grid->rowHeight(row) - 1, height) << row;
     }
     // Not editable and skipped by the Tab key.
     EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -132,6 +134,24 @@ TEST(MainWindowQt, PlanGridAndStacking) {
         QWidget* hit = win.childAt(p);
         EXPECT_TRUE(hit == memo1 || memo1->isAncestorOf(hit)) << p.x() << "," << p.y();
     }
+    // A button that stands 2 px out beside a memo or panel in front of it shows no strip there.
+    win.show();
+    // Cells, lines and frame fill the grid but for a band narrower than a line of text.
+    const QRect cells(0, 0, grid->horizontalHeader()->length(), grid->verticalHeader()->length());
+    EXPECT_LE(grid->viewport()->width() - cells.width(), 4);
+    EXPECT_LE(grid->viewport()->height() - cells.height(), 4);
+    EXPECT_GE(grid->viewport()->width(), cells.width());
+    EXPECT_GE(grid->viewport()->height(), cells.height());
+    const QPoint besideMemo(234, 150);
+    EXPECT_EQ(win.widget(Control::IntFSprBitBtn)->geometry().right(), besideMemo.x());
+    EXPECT_NE(win.childAt(besideMemo), win.widget(Control::IntFSprBitBtn));
+    const QPoint besidePanel(234, 345);
+    EXPECT_EQ(win.childAt(besidePanel), win.widget(Control::ProfilBitBtn));
+    win.widget(Control::ZusatzPanel)->show();
+    EXPECT_NE(win.childAt(besidePanel), win.widget(Control::ProfilBitBtn));
+    win.widget(Control::ZusatzPanel)->hide();
+    EXPECT_EQ(win.childAt(besidePanel), win.widget(Control::ProfilBitBtn));
+
     win.widget(Control::MemoIntro)->show();
     QWidget* intro = win.widget(Control::MemoIntro);
     for (const QPoint p : {QPoint(100, 120), QPoint(300, 300), QPoint(700, 500)}) {
