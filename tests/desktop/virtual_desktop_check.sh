@@ -112,6 +112,9 @@ wait_window
 window1=$window
 check_loopback "$run1"
 pids1=$pids
+# A VNC server answers there.
+banner=$(timeout 5 bash -c "exec 3<>/dev/tcp/127.0.0.1/$port1; head -c 4 <&3") || true
+[[ "$banner" == "RFB " ]] || fail "no VNC server on port $port1 (\"$banner\")"
 DISPLAY=$display1 xwd -root -silent >"$work/screen.xwd" || fail "no screenshot"
 convert "xwd:$work/screen.xwd" "$work/screen.png" || fail "screenshot unreadable"
 colours=$(convert "$work/screen.png" -format %k info:)
