@@ -141,14 +141,29 @@ check_gone 2 "$port $web_port" "$display" "$pids"
 # Closing the planner as a student does: past the intro, "  Ende", Yes, OK.
 click() {
     DISPLAY=$display1 xdotool mousemove --window "$window1" "$1" "$2" click 1
-    sleep 0.5
+}
+# The id of a shown confirmation box other than $1, waited for up to 10 s.
+wait_box() {
+    local box
+    for _ in $(seq 100); do
+        box=$(DISPLAY=$display1 xdotool search --onlyvisible --name '^Bestätigung$' 2>/dev/null |
+            grep -vx "${1:-none}" | head -n1)
+        [[ -n "$box" ]] && { echo "$box"; return 0; }
+        sleep 0.1
+    done
+    return 1
 }
 click 700 561  # "Kurswahlen beginnen"
-click 791 573  # "  Ende"
-for key in alt+j Return; do
-    sleep 1
-    DISPLAY=$display1 xdotool key "$key"
+box=
+for _ in 1 2 3; do
+    sleep 0.5
+    click 791 573  # "  Ende"
+    box=$(wait_box) && break
 done
+[[ -n "$box" ]] || fail "\"  Ende\" brought up no confirmation box"
+DISPLAY=$display1 xdotool key alt+j  # "&Ja"
+box=$(wait_box "$box") || fail "no contact box after Yes"
+DISPLAY=$display1 xdotool key Return  # OK
 for _ in $(seq 200); do kill -0 "$run1" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$run1" 2>/dev/null && fail "the planner did not close through \"  Ende\""
 wait "$run1"
