@@ -58,7 +58,7 @@ start() {
 # The planner's window on $display, waited for.
 wait_window() {
     for _ in $(seq 300); do
-        window=$(DISPLAY=$display xdotool search --name '^Kurswahlen für' 2>/dev/null | head -n1)
+        window=$(DISPLAY=$display xdotool search --name '^Kurswahlen f' 2>/dev/null | head -n1)
         [[ -n "$window" ]] && DISPLAY=$display xwininfo -id "$window" | grep -q IsViewable && return
         sleep 0.1
     done
@@ -146,7 +146,7 @@ click() {
 wait_box() {
     local box
     for _ in $(seq 100); do
-        box=$(DISPLAY=$display1 xdotool search --onlyvisible --name '^Bestätigung$' 2>/dev/null |
+        box=$(DISPLAY=$display1 xdotool search --onlyvisible --name '^Best.*tigung$' 2>/dev/null |
             grep -vx "${1:-none}" | head -n1)
         [[ -n "$box" ]] && { echo "$box"; return 0; }
         sleep 0.1
