@@ -315,10 +315,9 @@ TEST(WindowTexts, EveryTextFitsItsControl) {
         for (std::string_view item : d.items) items.push_back(Q(item));
         fit.ComboItems(d.control, items);
     }
-    for (int p = 0; p < kProfileCount; ++p) {
-        const ProfileLists* lists = ListsFor(p);
-        ASSERT_NE(lists, nullptr);
-        fit.Label(Control::ProfilLabel, Q(lists->labelCaption));
+    for (int i = 0; i < kProfileCount; ++i) {
+        const auto p = static_cast<Profile>(i);
+        fit.Label(Control::ProfilLabel, Q(ListsFor(p).labelCaption));
         for (Control box :
              {Control::Lk1Box, Control::Lk2Box, Control::P3Box, Control::P4Box, Control::P5Box})
             fit.ComboItems(box, Texts(ExamList(p, box)));
