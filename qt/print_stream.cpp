@@ -1,7 +1,9 @@
 #include "qt/print_stream.h"
 
+#include "qt/student_file.h"
 #include "qt/widget_view.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPalette>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextBoundaryFinder>
@@ -59,13 +62,7 @@ QString QtPrintStream::InstalledFamily(const QString& family) {
 }
 
 QString QtPrintStream::ProposedFileName(const QString& name, const QString& firstName) {
-    QString file = QStringLiteral("Kurswahl_%1_%2").arg(name, firstName);
-    for (QChar& ch : file)
-        if (ch.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(ch))
-            ch = QLatin1Char('_');
-    // A file name holds at most 255 bytes; very long names are shortened.
-    file.truncate(120);
-    return file + QStringLiteral(".pdf");
+    return StudentFileName(name, firstName, QStringLiteral(".pdf"));
 }
 
 QFont QtPrintStream::CurrentFont() const {
@@ -85,7 +82,11 @@ QFont QtPrintStream::CurrentFont() const {
 
 void QtPrintStream::Reset() {
     painter_.reset();
+    device_ = nullptr;
     printer_.reset();
+    pdfWriter_.reset();
+    pdfBytes_.reset();
+    pdfTarget_.clear();
     discard_ = false;
     family_ = QStringLiteral("Courier New");
     points_ = 12;
@@ -100,7 +101,6 @@ std::optional<std::string> QtPrintStream::Open() {
     if (painter_ && painter_->isActive()) painter_->end();
     Reset();
     placed_.clear();
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
 
     QString pdf = pdfFile_;
     if (pdf.isEmpty() && QPrinterInfo::defaultPrinter().isNull()) {
@@ -111,26 +111,39 @@ std::optional<std::string> QtPrintStream::Open() {
             proposal, QStringLiteral("PDF-Dokumente (*.pdf)"));
         if (pdf.isEmpty()) {
             // Declined: the page goes nowhere, and that is no error.
-            printer_.reset();
             discard_ = true;
             return std::nullopt;
         }
         if (!pdf.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             pdf += QStringLiteral(".pdf");
     }
+    const QMarginsF margins(kSideMarginMm, kTopBottomMarginMm, kSideMarginMm, kTopBottomMarginMm);
     if (!pdf.isEmpty()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(pdf);
-        printer_->setPageSize(QPageSize(QPageSize::A4));
+        const QString cannotWrite =
+            QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pdf);
+        if (!CanWriteFile(pdf)) {
+            Reset();
+            return cannotWrite.toStdString();
+        }
+        pdfTarget_ = pdf;
+        pdfBytes_ = std::make_unique<QBuffer>();
+        pdfBytes_->open(QIODevice::WriteOnly);
+        pdfWriter_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
+        pdfWriter_->setTitle(QStringLiteral("Kurswahlen"));
+        pdfWriter_->setPageSize(QPageSize(QPageSize::A4));
+        pdfWriter_->setPageOrientation(QPageLayout::Portrait);
+        pdfWriter_->setPageMargins(margins, QPageLayout::Millimeter);
+        device_ = pdfWriter_.get();
+    } else {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(QStringLiteral("Kurswahlen"));
+        printer_->setPageOrientation(QPageLayout::Portrait);
+        printer_->setPageMargins(margins, QPageLayout::Millimeter);
+        device_ = printer_.get();
     }
-    printer_->setDocName(QStringLiteral("Kurswahlen"));
-    printer_->setPageOrientation(QPageLayout::Portrait);
-    printer_->setPageMargins(
-        QMarginsF(kSideMarginMm, kTopBottomMarginMm, kSideMarginMm, kTopBottomMarginMm),
-        QPageLayout::Millimeter);
 
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(device_)) {
         const QString error =
             pdf.isEmpty()
                 ? QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.")
@@ -139,7 +152,7 @@ std::optional<std::string> QtPrintStream::Open() {
         Reset();
         return error.toStdString();
     }
-    const QRectF area = printer_->pageRect(QPrinter::DevicePixel);
+    const QRectF area = device_->pageLayout().paintRectPixels(device_->logicalDpiX());
     pageWidth_ = area.width();
     pageHeight_ = area.height();
     return std::nullopt;
@@ -165,7 +178,7 @@ void QtPrintStream::SetColour(Colour colour) {
 void QtPrintStream::Write(const std::string& fragment) {
     if (!painter_) return;
     const QFont font = CurrentFont();
-    const QFontMetricsF metrics(font, printer_.get());
+    const QFontMetricsF metrics(font, device_);
     QString rest = Printable(fragment);
     while (!rest.isEmpty()) {
         const double room = pageWidth_ - x_;
@@ -216,16 +229,16 @@ void QtPrintStream::FlushLine() {
     // The line is as high as its tallest piece; its pieces share one baseline.
     double height = 0, ascent = 0;
     if (line_.empty()) {
-        const QFontMetricsF metrics(CurrentFont(), printer_.get());
+        const QFontMetricsF metrics(CurrentFont(), device_);
         height = metrics.height();
     }
     for (const Piece& piece : line_) {
-        const QFontMetricsF metrics(piece.font, printer_.get());
+        const QFontMetricsF metrics(piece.font, device_);
         height = std::max(height, metrics.height());
         ascent = std::max(ascent, metrics.ascent());
     }
     if (top_ > 0 && top_ + height > pageHeight_) {
-        printer_->newPage();
+        device_->newPage();
         ++page_;
         top_ = 0;
     }
@@ -233,7 +246,7 @@ void QtPrintStream::FlushLine() {
         painter_->setFont(piece.font);
         painter_->setPen(piece.colour);
         painter_->drawText(QPointF(piece.x, top_ + ascent), piece.text);
-        const QFontMetricsF metrics(piece.font, printer_.get());
+        const QFontMetricsF metrics(piece.font, device_);
         placed_.push_back(
             {piece.text, QPointF(piece.x, top_), metrics.horizontalAdvance(piece.text), page_});
     }
@@ -250,14 +263,18 @@ std::optional<std::string> QtPrintStream::Close() {
     if (!painter_) return std::nullopt;
     if (!line_.empty()) FlushLine();
     const bool ended = painter_->end();
-    const bool failed = !ended || printer_->printerState() == QPrinter::Error;
     std::optional<std::string> error;
-    if (failed) {
-        const QString target =
-            printer_->outputFileName().isEmpty()
-                ? QStringLiteral("Der Drucker „%1“").arg(printer_->printerName())
-                : QStringLiteral("Die Datei „%1“").arg(printer_->outputFileName());
-        error = (target + QStringLiteral(" meldet einen Fehler; der Plan wurde nicht gedruckt."))
+    if (pdfWriter_) {
+        // The whole document is in memory; it reaches the file whole or not at all.
+        if (!ended || !WriteWholeFile(pdfTarget_, pdfBytes_->data()))
+            error = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.")
+                        .arg(pdfTarget_)
+                        .toStdString();
+    } else if (!ended || printer_->printerState() == QPrinter::Error) {
+        error = QStringLiteral(
+                    "Der Drucker „%1“ meldet einen Fehler; der Plan wurde nicht "
+                    "gedruckt.")
+                    .arg(printer_->printerName())
                     .toStdString();
     }
     Reset();

@@ -13,7 +13,10 @@
 
 #include "core/print_stream.h"
 
+class QBuffer;
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 class QWidget;
 
@@ -58,7 +61,7 @@ class QtPrintStream : public PrintStream {
 
     // The fonts installed here in place of the page's Windows fonts (same metrics).
     static QString InstalledFamily(const QString& family);
-    // "Kurswahl_Name_Vorname.pdf", with characters that a file name cannot hold replaced.
+    // "Kurswahl_Name_Vorname.pdf" (StudentFileName).
     static QString ProposedFileName(const QString& name, const QString& firstName);
 
   private:
@@ -77,7 +80,13 @@ class QtPrintStream : public PrintStream {
     QString pdfFile_;
     std::function<QString()> proposal_;
 
+    // A document goes to a printer, or into memory and from there whole into a PDF file, so
+    // that a failed write is noticed and leaves no damaged file.
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QBuffer> pdfBytes_;
+    std::unique_ptr<QPdfWriter> pdfWriter_;
+    QPagedPaintDevice* device_ = nullptr;
+    QString pdfTarget_;
     std::unique_ptr<QPainter> painter_;
     bool discard_ = false;  // the student declined to save the page
 

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -11,11 +13,15 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
+#include <csignal>
 #include <map>
 #include <memory>
 
+#include <sys/resource.h>
+
 #include "core/rules/printing.h"
 #include "qt/print_stream.h"
+#include "qt/student_file.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/personal_data.h"
 
@@ -163,6 +169,81 @@ TEST_F(QtPrint, ATargetThatCannotBeWrittenGivesAnErrorText) {
     out.NewLine();
 }
 
+// Files in a folder may grow to `bytes` only while this lives: every write beyond fails as on a
+// full disk (EFBIG instead of the signal that would end the process).
+struct FileSizeLimit {
+    rlimit before{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limit = before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+};
+
+QByteArray Contents(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A disk that fills up while the page is written: the document is refused whole, a plan saved
+// there before stays as it was, no partial file is left behind, and the error names the file.
+TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
+    FakeView v;
+    FillPlan(v);
+    QtPrintStream out;
+    const QString saved = File("saved.pdf"), fresh = File("fresh.pdf");
+    out.SetPdfFile(saved);
+    ASSERT_EQ(PrintPlan(v, out), std::nullopt);
+    const QByteArray before = Contents(saved);
+    ASSERT_TRUE(before.startsWith("%PDF") && before.trimmed().endsWith("%%EOF"));
+
+    v.SetText(MaskEdit1, "Musterfrau");  // a different page, the same size
+    for (const QString& target : {saved, fresh}) {
+        std::optional<std::string> error;
+        {
+            const FileSizeLimit full(static_cast<rlim_t>(before.size() / 2));
+            out.SetPdfFile(target);
+            error = PrintPlan(v, out);
+        }
+        ASSERT_TRUE(error.has_value()) << target.toStdString();
+        EXPECT_NE(error->find(target.toStdString()), std::string::npos) << *error;
+    }
+    EXPECT_EQ(Contents(saved), before);
+    EXPECT_FALSE(QFile::exists(fresh));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{"saved.pdf"});
+
+    // With room again the same stream prints.
+    out.SetPdfFile(fresh);
+    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_TRUE(Contents(fresh).trimmed().endsWith("%%EOF"));
+}
+
+// A device that takes no byte (/dev/full): the student gets the error in a box, the panel is
+// closed, "Drucken" stays usable, and the device is still a device afterwards.
+TEST_F(QtPrint, ADeviceThatTakesNothingEndsInTheErrorBox) {
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full here";
+    FakeView v;
+    FillPlan(v);
+    v.SetVisible(PersDatenPanel, true);
+    QtPrintStream out;
+    out.SetPdfFile(QStringLiteral("/dev/full"));
+    v.QueueAnswer(DlgResult::Yes);
+    PersDatenBitBtnClick(v, out);
+    const std::vector<std::string> texts = v.BoxTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[1].find("„/dev/full“"), std::string::npos) << texts[1];
+    EXPECT_FALSE(v.Get(PersDatenPanel).visible);
+    EXPECT_TRUE(v.Get(DruckenBitBtn).enabled);
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
 // Answers the save dialog as soon as it shows: with `file`, or cancelled when empty; returns
 // where the dialog proposed to save once it has been answered.
 std::shared_ptr<QString> AnswerSaveDialog(const QString& file) {
@@ -215,8 +296,48 @@ TEST(QtPrintFileName, ProposesNameAndFirstNameAsAFileName) {
               QStringLiteral("Kurswahl_Müller_Jörg.pdf"));
     EXPECT_EQ(QtPrintStream::ProposedFileName(QStringLiteral("a/b"), QStringLiteral("c\td")),
               QStringLiteral("Kurswahl_a_b_c_d.pdf"));
-    EXPECT_EQ(QtPrintStream::ProposedFileName(QString(2000, QLatin1Char('x')), QString()).size(),
-              124);
+    EXPECT_EQ(StudentFileName(QStringLiteral("Müller"), QStringLiteral("Jörg"),
+                              QStringLiteral(".belegix")),
+              QStringLiteral("Kurswahl_Müller_Jörg.belegix"));
+}
+
+// Names no file system or reader expects: the proposal is a file name that can be created, cut
+// after a whole character, and reads as it is.
+TEST(QtPrintFileName, HostileNamesGiveAFileNameThatCanBeSaved) {
+    QTemporaryDir dir;
+    const QString family =
+        QStringLiteral("👨‍👩‍👧");  // one emoji joined by zero-width joiners
+    const QString names[] = {QString(2000, QLatin1Char('x')),
+                             QString(120, QChar(0x6F22)),  // 3 bytes each in UTF-8
+                             family.repeated(40),
+                             QStringLiteral("\u00e4").repeated(150) + QStringLiteral("a\u0308"),
+                             QStringLiteral("Anna\u202Efdp.exe"),
+                             QStringLiteral("A\u2028B\u2029C\u200DD\u200BE\u2066F\uFEFF")};
+    for (const QString& name : names) {
+        const QString file = QtPrintStream::ProposedFileName(name, QStringLiteral("Erika"));
+        const std::string what = file.toStdString();
+        EXPECT_LE(file.toUtf8().size(), kMaxFileNameBytes) << what;
+        EXPECT_TRUE(file.endsWith(QStringLiteral(".pdf"))) << what;
+        EXPECT_FALSE(file.contains(QChar::ReplacementCharacter)) << what;
+        for (qsizetype i = 0; i < file.size(); ++i) {
+            const QChar ch = file[i];
+            EXPECT_NE(ch.category(), QChar::Separator_Line) << what;
+            EXPECT_NE(ch.category(), QChar::Separator_Paragraph) << what;
+            // A format character only as the joiner between two emoji.
+            if (ch.category() == QChar::Other_Format) {
+                EXPECT_TRUE(ch == QChar(0x200D) && i > 0 && file[i - 1].isLowSurrogate() &&
+                            i + 1 < file.size() && file[i + 1].isHighSurrogate())
+                    << what << " at " << i;
+            }
+        }
+        QFile written(dir.filePath(file));
+        EXPECT_TRUE(written.open(QIODevice::WriteOnly)) << what;
+    }
+    // Joiners inside an emoji stay, so that it shows as the one picture it was.
+    EXPECT_TRUE(QtPrintStream::ProposedFileName(family, QString()).contains(family));
+    // A long text is cut, but no shorter than needed: a whole further character would not fit.
+    const QString cut = QtPrintStream::ProposedFileName(QString(120, QChar(0x6F22)), QString());
+    EXPECT_GT(cut.toUtf8().size() + 3, kMaxFileNameBytes);
 }
 
 }  // namespace
