@@ -151,10 +151,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const QString err = QString::fromUtf8(run.readAllStandardError());
-    QStringList out = QString::fromUtf8(run.readAllStandardOutput()).split('\n');
+    const QByteArray bytes = run.readAllStandardOutput();
+    QStringList out = QString::fromUtf8(bytes).split('\n');
     if (!out.isEmpty() && out.last().isEmpty()) out.removeLast();
 
     QStringList problems;
+    // JSON is UTF-8: bytes that are none make a line that no JSON reader accepts.
+    if (!QByteArrayView(bytes).isValidUtf8()) problems << "the output is not valid UTF-8";
     const int status = run.exitStatus() == QProcess::NormalExit ? run.exitCode() : -1;
     if (status != expected.exitStatus)
         problems << QString("exit status %1, expected %2").arg(status).arg(expected.exitStatus);

@@ -1,5 +1,7 @@
 #include "tools/drive/json_writer.h"
 
+#include <QByteArrayView>
+#include <QString>
 #include <cstdio>
 
 namespace belegix::drive {
@@ -56,7 +58,15 @@ void Json::Write(std::string& out) const {
     }
 }
 
-std::string JsonString(std::string_view s) {
+std::string JsonString(std::string_view raw) {
+    // Every line must be JSON, also when a script or a field held bytes that are no UTF-8:
+    // each invalid sequence becomes U+FFFD.
+    std::string valid;
+    std::string_view s = raw;
+    if (!QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())).isValidUtf8()) {
+        valid = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size())).toStdString();
+        s = valid;
+    }
     std::string out = "\"";
     for (const char ch : s) {
         const auto c = static_cast<unsigned char>(ch);

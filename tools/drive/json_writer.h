@@ -40,7 +40,8 @@ class Json {
     std::vector<Json> values_;
 };
 
-// `s` as a JSON string literal (UTF-8 kept, control characters escaped).
+// `s` as a JSON string literal (UTF-8 kept, control characters escaped, every invalid UTF-8
+// sequence replaced by U+FFFD).
 std::string JsonString(std::string_view s);
 
 }  // namespace belegix::drive
