@@ -113,7 +113,7 @@ ControlDesign NavyLabel(Control c, int left, int top, int width, int height, std
             .align = align};
 }
 
-ControlDesign Edit(Control c, int top, std::string_view text = "") {
+ControlDesign Edit(Control c, int top, int maxLength, std::string_view text = "") {
     return {.control = c,
             .kind = K::Edit,
             .parent = C::PersDatenPanel,
@@ -122,7 +122,8 @@ ControlDesign Edit(Control c, int top, std::string_view text = "") {
             .width = 157,
             .height = 22,
             .text = text,
-            .colour = Colour::White};
+            .colour = Colour::White,
+            .maxLength = maxLength};
 }
 
 std::vector<ControlDesign> Build() {
@@ -312,10 +313,12 @@ std::vector<ControlDesign> Build() {
         InnerLabel(C::Label30, C::PersDatenPanel, 8, 74, "Vorname"),
         InnerLabel(C::Label31, C::PersDatenPanel, 8, 104, "Klasse"),
         InnerLabel(C::Label32, C::PersDatenPanel, 8, 134, "Schule"),
-        Edit(C::MaskEdit1, 40),
-        Edit(C::MaskEdit2, 70),
-        Edit(C::MaskEdit3, 100),
-        Edit(C::MaskEdit4, 130, "Gymnasium Lindenhain"),
+        // Enough for any real name, first name, class and school, and short enough that the
+        // printed page stays one page.
+        Edit(C::MaskEdit1, 40, 40),
+        Edit(C::MaskEdit2, 70, 40),
+        Edit(C::MaskEdit3, 100, 10),
+        Edit(C::MaskEdit4, 130, 60, "Gymnasium Lindenhain"),
         Button(C::PersDatenBitBtn, C::PersDatenPanel, 148, 162, 97, 24, "  Fertig", Glyph::AllDone),
 
         // Step 5.

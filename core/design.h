@@ -55,6 +55,7 @@ struct ControlDesign {
     Glyph glyph = Glyph::None;
     bool enabled = true;
     bool visible = true;
+    int maxLength = 0;  // an edit field takes at most this many characters (0: any number)
 };
 
 // Every control in design order (the order of the control list in core/view.h).

@@ -263,8 +263,11 @@ QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent
             }
             return grid;
         }
-        case Kind::Edit:
-            return new QLineEdit(parent);
+        case Kind::Edit: {
+            auto* edit = new QLineEdit(parent);
+            if (d.maxLength > 0) edit->setMaxLength(d.maxLength);
+            return edit;
+        }
         case Kind::StatusBar:
             return new StatusBar({design::kStatusPanelWidths[0], design::kStatusPanelWidths[1],
                                   design::kStatusPanelWidths[2]},

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/choice_state.h"
+#include "core/design.h"
 #include "core/rules/course_plan.h"
 #include "core/rules/printing.h"
 #include "core/rules/steps.h"
@@ -114,7 +115,11 @@ TEST_F(HostilePrint, TypedPersonalDataChangesOnlyItsOwnLinesOnThePage) {
         EXPECT_EQ(page.Line(kNameLine), NameLine(name, h.win().view().Text(MaskEdit2))) << what;
         EXPECT_EQ(page.Line(kSchoolLine), FieldLine("Schule: ", h.win().view().Text(MaskEdit4)));
         EXPECT_EQ(page.Line(kClassLine), FieldLine("Klasse: ", h.win().view().Text(MaskEdit3)));
-        if (t.name.find('\xff') == std::string::npos) {
+        const auto limit = static_cast<qsizetype>(design::Of(MaskEdit1).maxLength);
+        if (CharCount(t.name) > static_cast<std::size_t>(limit)) {
+            // A name longer than the field takes is cut at the field's limit.
+            EXPECT_EQ(QString::fromStdString(name), QString::fromStdString(t.name).left(limit));
+        } else if (t.name.find('\xff') == std::string::npos) {
             EXPECT_EQ(name, t.name) << what;
         } else {
             // Each broken byte arrives as one replacement character.
@@ -157,6 +162,22 @@ TEST_F(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
         EXPECT_EQ(page.Line(kNameLine), NameLine(t.name, t.first)) << what;
         EXPECT_EQ(page.Line(kSchoolLine), FieldLine("Schule: ", t.school)) << what;
         EXPECT_EQ(page.Line(kClassLine), FieldLine("Klasse: ", t.cls)) << what;
+    }
+}
+
+TEST_F(HostilePrint, TheLongestEntriesTheFieldsTakeStillPrintOnOnePage) {
+    const auto full = [](Control c, const QString& character) {
+        return character.repeated(design::Of(c).maxLength).toStdString();
+    };
+    // The widest letters of the fixed-width font, and characters twice as wide from another.
+    for (const QString& ch : {QStringLiteral("W"), QStringLiteral("\u6F22")}) {
+        for (const Control c : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4})
+            v.SetText(c, full(c, ch));
+        QtPrintStream stream;
+        stream.SetPdfFile(dir.filePath("full.pdf"));
+        ASSERT_EQ(PrintPlan(v, stream), std::nullopt);
+        for (const auto& piece : stream.Layout())
+            EXPECT_EQ(piece.page, 0) << piece.text.toStdString();
     }
 }
 
