@@ -17,6 +17,7 @@
 #include <QStyleFactory>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <algorithm>
 #include <optional>
 
 #include "core/accessibility.h"
@@ -175,10 +176,24 @@ void MainWindow::build() {
     applyTabOrder();
     view_.UpdateAccessibleTexts(Control::Gks);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(design::kClientWidth / 2, design::kClientHeight / 2));
-    }
+    placeOnScreen();
+}
+
+QPoint PlacedInside(const QRect& area, const QSize& frame) {
+    // Centred where it fits; where it does not, the title bar at the top-left corner, so that
+    // the window can still be reached and moved.
+    return area.topLeft() + QPoint(std::max(0, (area.width() - frame.width()) / 2),
+                                   std::max(0, (area.height() - frame.height()) / 2));
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* here = screen();
+    if (here == nullptr) return;
+    const QRect area = here->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (placed_ && area.contains(frame)) return;
+    placed_ = true;
+    move(PlacedInside(area, frame.size()));
 }
 
 QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent) {
@@ -324,8 +339,11 @@ void MainWindow::tick() {
 bool MainWindow::event(QEvent* e) {
     // The first activation evaluates the empty plan once; later activations (returning from
     // another window or from one of the program's own boxes) do not run it again.
-    if (e->type() == QEvent::WindowActivate && !activated_)
+    if (e->type() == QEvent::WindowActivate && !activated_) {
+        // Only now is the frame that the desktop puts around the window known.
+        placeOnScreen();
         QTimer::singleShot(0, this, [this] { ActivateOnce(); });
+    }
     return QWidget::event(e);
 }
 

@@ -23,6 +23,10 @@ namespace belegix {
 // widget style and the replacements of the design's fonts.
 void PrepareApplication(QApplication& app);
 
+// Where a window whose frame has `frame`'s size goes in the available `area` of its screen:
+// centred, or at the area's top-left corner in each direction in which it does not fit.
+QPoint PlacedInside(const QRect& area, const QSize& frame);
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
@@ -39,6 +43,9 @@ class MainWindow : public QWidget {
     void ActivateOnce();
     bool activated() const { return activated_; }
     bool closed() const { return closed_; }
+    // Moves the window inside the available area of its screen (see PlacedInside); once placed,
+    // it moves again only when its frame does not lie within that area.
+    void placeOnScreen();
     // Whether the intro screen still covers the window.
     bool introShown() const;
 
@@ -83,6 +90,7 @@ class MainWindow : public QWidget {
     QPointer<QWidget> resumeFrom_;
     QPointer<QWidget> panelOpener_;
     bool built_ = false;
+    bool placed_ = false;
     bool activated_ = false;
     bool closed_ = false;
 };

@@ -6,8 +6,10 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableWidget>
 #include <QWidget>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -160,11 +162,49 @@ TEST(MainWindowQt, PlanGridAndStacking) {
     }
 }
 
+// On every screen, also one smaller than the window and a 1366 x 768 laptop scaled to 125 % and
+// 150 % (laptop125, laptop150: its size in device-independent pixels), the window lies in the
+// available area, or starts at its top-left corner where it does not fit, so that its title bar can
+// be reached.
+TEST(MainWindowQt, TheWindowIsPlacedWhereItsTitleBarCanBeReached) {
+    for (const char* name : {"laptop", "small", "laptop125", "laptop150", "tiny"}) {
+        QScreen* screen = nullptr;
+        for (QScreen* s : QGuiApplication::screens())
+            if (s->name() == QLatin1String(name)) screen = s;
+        ASSERT_NE(screen, nullptr) << name;
+        RecordingBoxes boxes;
+        test::NullPrinter printer;
+        MainWindow win(boxes, printer);
+        win.setScreen(screen);
+        win.placeOnScreen();
+        win.show();
+        Activate(win);
+        const QRect area = screen->availableGeometry();
+        const QRect frame = win.frameGeometry();
+        ASSERT_EQ(win.screen(), screen) << name;
+        if (frame.width() <= area.width()) {
+            EXPECT_GE(frame.left(), area.left()) << name;
+            EXPECT_LE(frame.right(), area.right()) << name;
+        } else {
+            EXPECT_EQ(frame.left(), area.left()) << name;
+        }
+        if (frame.height() <= area.height()) {
+            EXPECT_GE(frame.top(), area.top()) << name;
+            EXPECT_LE(frame.bottom(), area.bottom()) << name;
+        } else {
+            EXPECT_EQ(frame.top(), area.top()) << name;
+        }
+        std::printf("%s: area %d,%d %dx%d, window frame at %d,%d %dx%d\n", name, area.x(), area.y(),
+                    area.width(), area.height(), frame.x(), frame.y(), frame.width(),
+                    frame.height());
+    }
+}
+
 }  // namespace
 }  // namespace belegix
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" SCREENS_JSON);
     QApplication app(argc, argv);
     belegix::PrepareApplication(app);
     testing::InitGoogleTest(&argc, argv);
