@@ -23,6 +23,17 @@ BoxRequest PlainBox(const std::string& text) {
     return {BoxKind::Plain, std::string(kAppTitle), text, {DlgResult::Ok}};
 }
 
+std::string MissingFontsText(const std::vector<std::string>& fonts) {
+    std::string text = "\nAuf diesem Rechner fehlen Schriften, die das Programm braucht:\n";
+    for (const std::string& font : fonts) text += "   " + font + "\n";
+    text +=
+        "\nOhne sie zeigen das Fenster und der Ausdruck Texte falsch oder gar nicht an. Das "
+        "Programm läuft trotzdem weiter.\n\nAbhilfe: Die Schriften mit dem Paket "
+        "„fonts-liberation2“ installieren, als Verwalter:\n   apt-get install "
+        "fonts-liberation2\n";
+    return text;
+}
+
 std::string_view AnswerWord(DlgResult r) {
     switch (r) {
         case DlgResult::Yes:

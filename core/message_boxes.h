@@ -36,6 +36,10 @@ BoxRequest MessageDlgBox(const std::string& text, DlgType type, DlgButtons butto
 // The box of a ShowMessage call: no icon, the application title as caption, OK.
 BoxRequest PlainBox(const std::string& text);
 
+// The information shown at start when fonts of the design are not installed; `fonts` names
+// each missing one ("Arial (oder Liberation Sans)").
+std::string MissingFontsText(const std::vector<std::string>& fonts);
+
 // "Yes", "No", "OK" (and "Closed").
 std::string_view AnswerWord(DlgResult r);
 

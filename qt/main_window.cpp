@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -323,6 +324,24 @@ void MainWindow::ActivateOnce() {
     if (activated_) return;
     activated_ = true;
     Dispatch(form_, Control::ErgebnisBitBtn, Event::Activate);
+    const std::vector<std::string> missing = MissingFonts();
+    if (!missing.empty())
+        view_.MessageDlg(MissingFontsText(missing), DlgType::Information, DlgButtons::Ok);
+}
+
+std::vector<std::string> MissingFonts() {
+    // The design's text fonts and the metric-compatible families that stand in for them
+    // (PrepareApplication). Without either, the window's text and the printed grid fall apart.
+    static const std::pair<const char*, const char*> kNeeded[] = {
+        {"Arial", "Liberation Sans"}, {"Courier New", "Liberation Mono"}};
+    const QStringList installed = QFontDatabase::families();
+    std::vector<std::string> missing;
+    for (const auto& [family, replacement] : kNeeded) {
+        if (!installed.contains(QLatin1String(family), Qt::CaseInsensitive) &&
+            !installed.contains(QLatin1String(replacement), Qt::CaseInsensitive))
+            missing.push_back(std::string(family) + " (oder " + replacement + ")");
+    }
+    return missing;
 }
 
 bool MainWindow::introShown() const {

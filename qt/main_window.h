@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/choice_state.h"
 #include "core/message_boxes.h"
@@ -22,6 +24,10 @@ namespace belegix {
 // Application-wide settings shared by the program and the driver: the application title, the
 // widget style and the replacements of the design's fonts.
 void PrepareApplication(QApplication& app);
+
+// The design's fonts of which neither the font nor its stand-in is installed, each named with
+// its stand-in; empty when all are there.
+std::vector<std::string> MissingFonts();
 
 // Where a window whose frame has `frame`'s size goes in the available `area` of its screen:
 // centred, or at the area's top-left corner in each direction in which it does not fit.
@@ -39,7 +45,8 @@ class MainWindow : public QWidget {
     Form& form() { return form_; }
     QWidget* widget(Control c) const { return view_.Widget(c); }
 
-    // The first activation after creation runs the plan evaluation; later ones do not.
+    // The first activation after creation runs the plan evaluation, then says which fonts are
+    // missing, if any; later activations do neither.
     void ActivateOnce();
     bool activated() const { return activated_; }
     bool closed() const { return closed_; }
