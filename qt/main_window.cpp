@@ -25,6 +25,7 @@
 #include "core/help_texts.h"
 #include "core/rules/steps.h"
 #include "core/rules/window.h"
+#include "qt/shared_palette_style.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -84,10 +85,13 @@ void PrepareApplication(QApplication& app) {
     // Only the application name: a display name would be appended to every window caption.
     app.setApplicationName(Q(kAppTitle));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        QApplication::setStyle(fusion);
+        // The style takes `fusion` over; every colour change's palette is drawn as the one
+        // palette object with the same colours, so the style's pixmap cache stays small.
+        auto* style = new SharedPaletteStyle(fusion);
+        QApplication::setStyle(style);
         // Disabled text in the classic grey: the style's own light grey would vanish on the
         // silver of the closed steps.
-        QPalette palette = fusion->standardPalette();
+        QPalette palette = style->standardPalette();
         const QColor grey(128, 128, 128);
         for (QPalette::ColorRole role :
              {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
