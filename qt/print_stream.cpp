@@ -45,6 +45,10 @@ std::vector<qsizetype> CharacterEnds(const QString& text) {
     return ends;
 }
 
+std::string CannotWrite(const QString& file) {
+    return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(file).toStdString();
+}
+
 }  // namespace
 
 QtPrintStream::QtPrintStream(QWidget* dialogParent) : dialogParent_(dialogParent) {}
@@ -119,11 +123,9 @@ std::optional<std::string> QtPrintStream::Open() {
     }
     const QMarginsF margins(kSideMarginMm, kTopBottomMarginMm, kSideMarginMm, kTopBottomMarginMm);
     if (!pdf.isEmpty()) {
-        const QString cannotWrite =
-            QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pdf);
         if (!CanWriteFile(pdf)) {
             Reset();
-            return cannotWrite.toStdString();
+            return CannotWrite(pdf);
         }
         pdfTarget_ = pdf;
         pdfBytes_ = std::make_unique<QBuffer>();
@@ -144,13 +146,13 @@ std::optional<std::string> QtPrintStream::Open() {
 
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(device_)) {
-        const QString error =
-            pdf.isEmpty()
-                ? QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.")
-                      .arg(printer_->printerName())
-                : QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(pdf);
+        const std::string error =
+            pdf.isEmpty() ? QStringLiteral("Der Drucker „%1“ kann nicht benutzt werden.")
+                                .arg(printer_->printerName())
+                                .toStdString()
+                          : CannotWrite(pdf);
         Reset();
-        return error.toStdString();
+        return error;
     }
     const QRectF area = device_->pageLayout().paintRectPixels(device_->logicalDpiX());
     pageWidth_ = area.width();
@@ -267,9 +269,7 @@ std::optional<std::string> QtPrintStream::Close() {
     if (pdfWriter_) {
         // The whole document is in memory; it reaches the file whole or not at all.
         if (!ended || !WriteWholeFile(pdfTarget_, pdfBytes_->data()))
-            error = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.")
-                        .arg(pdfTarget_)
-                        .toStdString();
+            error = CannotWrite(pdfTarget_);
     } else if (!ended || printer_->printerState() == QPrinter::Error) {
         error = QStringLiteral(
                     "Der Drucker „%1“ meldet einen Fehler; der Plan wurde nicht "
