@@ -8,7 +8,7 @@ namespace belegix {
 namespace {
 
 size_t ColourHash(const QPalette& palette) {
-    size_t hash = 0;
+    size_t hash = qHash(static_cast<int>(palette.currentColorGroup()));
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const QBrush& brush = palette.brush(static_cast<QPalette::ColorGroup>(group),
@@ -23,8 +23,11 @@ size_t ColourHash(const QPalette& palette) {
 
 const QPalette& SharedPaletteStyle::Shared(const QPalette& palette) const {
     std::vector<QPalette>& same = palettes_[ColourHash(palette)];
+    // The colour group a widget is drawn in (disabled, inactive) is no part of the comparison.
     for (const QPalette& kept : same)
-        if (kept.isCopyOf(palette) || kept == palette) return kept;
+        if (kept.currentColorGroup() == palette.currentColorGroup() &&
+            (kept.isCopyOf(palette) || kept == palette))
+            return kept;
     same.push_back(palette);
     return same.back();
 }

@@ -24,7 +24,8 @@ class SharedPaletteStyle : public QProxyStyle {
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
 
-    // The palette object kept for `palette`'s colours (the first one seen with them).
+    // The palette object kept for `palette`'s colours and current colour group (the first one
+    // seen with them).
     const QPalette& Shared(const QPalette& palette) const;
     // How many different sets of colours have been drawn.
     qsizetype SharedCount() const;

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTableWidget>
 #include <QWidget>
 #include <cstdio>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "qt/main_window.h"
+#include "qt/shared_palette_style.h"
 #include "tests/support/null_printer.h"
 
 namespace belegix {
@@ -160,6 +163,36 @@ TEST(MainWindowQt, PlanGridAndStacking) {
         QWidget* hit = win.childAt(p);
         EXPECT_TRUE(hit == intro || intro->isAncestorOf(hit)) << p.x() << "," << p.y();
     }
+}
+
+// The style that shares one palette object per set of colours draws the window exactly as the
+// plain style does: open, closed and disabled steps, result panels, the plan grid.
+TEST(MainWindowQt, SharedPalettesDrawWhatThePlainStyleDraws) {
+    RecordingBoxes boxes;
+    test::NullPrinter printer;
+    MainWindow win(boxes, printer);
+    win.show();
+    Activate(win);
+    // Step 1 drawn open, then closed: its options drawn enabled, then disabled in the same
+    // colours.
+    win.userEvent(Control::BitBtnHinweise, Event::Click);
+    win.grab();
+    win.view().SetItemIndex(Control::ProfilRadioGroup, 0);
+    win.userEvent(Control::ProfilBitBtn, Event::Click);
+    QApplication::processEvents();
+    ASSERT_FALSE(win.widget(Control::ProfilRadioGroup)->isEnabled());
+    ASSERT_NE(dynamic_cast<SharedPaletteStyle*>(QApplication::style()), nullptr);
+    const QImage shared = win.grab().toImage();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::processEvents();
+    const QImage plain = win.grab().toImage();
+    PrepareApplication(*qApp);
+    ASSERT_EQ(shared.size(), plain.size());
+    int differ = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (shared.pixel(x, y) != plain.pixel(x, y)) ++differ;
+    EXPECT_EQ(differ, 0);
 }
 
 // On every screen, also one smaller than the window and a 1366 x 768 laptop scaled to 125 % and
