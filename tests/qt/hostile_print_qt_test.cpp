@@ -175,7 +175,7 @@ TEST_F(HostilePrint, TheLongestEntriesTheFieldsTakeStillPrintOnOnePage) {
             v.SetText(c, full(c, ch));
         QtPrintStream stream;
         stream.SetPdfFile(dir.filePath("full.pdf"));
-        ASSERT_EQ(PrintPlan(v, stream), std::nullopt);
+        ASSERT_EQ(WritePlanPage(v, stream), std::nullopt);
         for (const auto& piece : stream.Layout())
             EXPECT_EQ(piece.page, 0) << piece.text.toStdString();
     }

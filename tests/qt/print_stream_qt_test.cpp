@@ -199,7 +199,7 @@ TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
     QtPrintStream out;
     const QString saved = File("saved.pdf"), fresh = File("fresh.pdf");
     out.SetPdfFile(saved);
-    ASSERT_EQ(PrintPlan(v, out), std::nullopt);
+    ASSERT_EQ(WritePlanPage(v, out), std::nullopt);
     const QByteArray before = Contents(saved);
     ASSERT_TRUE(before.startsWith("%PDF") && before.trimmed().endsWith("%%EOF"));
 
@@ -209,7 +209,7 @@ TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
         {
             const FileSizeLimit full(static_cast<rlim_t>(before.size() / 2));
             out.SetPdfFile(target);
-            error = PrintPlan(v, out);
+            error = WritePlanPage(v, out);
         }
         ASSERT_TRUE(error.has_value()) << target.toStdString();
         EXPECT_NE(error->find(target.toStdString()), std::string::npos) << *error;
@@ -221,7 +221,7 @@ TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
 
     // With room again the same stream prints.
     out.SetPdfFile(fresh);
-    EXPECT_EQ(PrintPlan(v, out), std::nullopt);
+    EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
     EXPECT_TRUE(Contents(fresh).trimmed().endsWith("%%EOF"));
 }
 
@@ -235,7 +235,7 @@ TEST_F(QtPrint, ADeviceThatTakesNothingEndsInTheErrorBox) {
     QtPrintStream out;
     out.SetPdfFile(QStringLiteral("/dev/full"));
     v.QueueAnswer(DlgResult::Yes);
-    PersDatenBitBtnClick(v, out);
+    PrintPlan(v, out);
     const std::vector<std::string> texts = v.BoxTexts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_NE(texts[1].find("„/dev/full“"), std::string::npos) << texts[1];
