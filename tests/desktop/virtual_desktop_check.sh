@@ -98,7 +98,7 @@ check_gone() {
         [[ -z "$left" ]] && break
         sleep 0.1
     done
-    [[ -z "$left" ]] || fail "left running after run $run: $(ps -o pid=,args= -p "${left// /,}")"
+    [[ -z "$left" ]] || fail "left running after run $run: $(ps -o pid=,args= -p "$(echo $left | tr " " ,)")"
     for p in $ports; do
         ! ss -Htln "sport = :$p" | grep -q . || fail "port $p still listens after run $run"
     done
