@@ -21,6 +21,7 @@
 #include "core/help_texts.h"
 #include "core/rules/steps.h"
 #include "core/rules/window.h"
+#include "qt/colours_and_fonts.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -78,13 +79,7 @@ void PrepareApplication(QApplication& app) {
         QApplication::setStyle(fusion);
         QApplication::setPalette(fusion->standardPalette());
     }
-    // The design's fonts and their metric-compatible or similar replacements.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitutions(QStringLiteral("Arial Rounded MT Bold"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitution(QStringLiteral("Wingdings"), QStringLiteral("Liberation Sans"));
+    InstallFontStandIns();
 }
 
 MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent)
@@ -126,8 +121,8 @@ void MainWindow::build() {
     setFixedSize(design::kClientWidth, design::kClientHeight);
 
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QtView::ToQColor(Colour::InactiveCaption));
-    pal.setColor(QPalette::WindowText, QtView::ToQColor(Colour::Navy));
+    pal.setColor(QPalette::Window, ToQColor(Colour::InactiveCaption));
+    pal.setColor(QPalette::WindowText, ToQColor(Colour::Navy));
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(MakeFont({}));
@@ -226,7 +221,7 @@ QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent
             grid->setWordWrap(false);
             for (int col = 0; col < kGridColumns; ++col)
                 grid->setColumnWidth(col, design::kGridColumnWidths[col]);
-            const QColor fixed = QtView::ToQColor(Colour::Neutral);
+            const QColor fixed = ToQColor(Colour::Neutral);
             for (int row = 0; row < kGridRows; ++row) {
                 grid->setRowHeight(row, design::GridRowHeight(row));
                 for (int col = 0; col < kGridColumns; ++col) {
