@@ -26,7 +26,7 @@ void PrepareApplication(QApplication& app);
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and runs its creation handler (`StartPlanner`).
+    // Builds the window and starts the planner in it (`StartPlanner`).
     MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
