@@ -8,6 +8,16 @@
 
 namespace belegix {
 
+// The font and colour of the text written next. Every document starts with these values until
+// the page sets others.
+struct PrintFont {
+    std::string family = "Courier New";
+    int points = 12;
+    bool bold = false;
+    bool underline = false;
+    Colour colour = Colour::Black;
+};
+
 class PrintStream {
   public:
     virtual ~PrintStream() = default;

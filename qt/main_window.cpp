@@ -25,6 +25,7 @@
 #include "core/help_texts.h"
 #include "core/rules/steps.h"
 #include "core/rules/window.h"
+#include "qt/colours_and_fonts.h"
 #include "qt/shared_palette_style.h"
 #include "qt/widgets.h"
 
@@ -101,13 +102,7 @@ void PrepareApplication(QApplication& app) {
     QFont font = QApplication::font();
     font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
-    // The design's fonts and their metric-compatible or similar replacements.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitutions(QStringLiteral("Arial Rounded MT Bold"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitution(QStringLiteral("Wingdings"), QStringLiteral("Liberation Sans"));
+    InstallFontStandIns();
 }
 
 MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent)
@@ -149,10 +144,10 @@ void MainWindow::build() {
     setFixedSize(design::kClientWidth, design::kClientHeight);
 
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QtView::ToQColor(Colour::InactiveCaption));
+    pal.setColor(QPalette::Window, ToQColor(Colour::InactiveCaption));
     // The font colour of enabled controls only: disabled ones show the style's disabled colours.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        pal.setColor(group, QPalette::WindowText, QtView::ToQColor(Colour::Navy));
+        pal.setColor(group, QPalette::WindowText, ToQColor(Colour::Navy));
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(MakeFont({}));
@@ -270,7 +265,7 @@ QWidget* MainWindow::makeControl(const design::ControlDesign& d, QWidget* parent
             grid->setLineWidth(2);
             for (int col = 0; col < kGridColumns; ++col)
                 grid->setColumnWidth(col, design::kGridColumnWidths[col] + kGridLine);
-            const QColor fixed = QtView::ToQColor(Colour::Neutral);
+            const QColor fixed = ToQColor(Colour::Neutral);
             for (int row = 0; row < kGridRows; ++row) {
                 grid->setRowHeight(row, design::GridRowHeight(row) + kGridLine);
                 for (int col = 0; col < kGridColumns; ++col) {

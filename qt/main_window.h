@@ -36,7 +36,7 @@ QPoint PlacedInside(const QRect& area, const QSize& frame);
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and runs its creation handler (`StartPlanner`).
+    // Builds the window and starts the planner in it (`StartPlanner`).
     MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent = nullptr);
     ~MainWindow() override;
 

@@ -1,7 +1,7 @@
 #include "qt/print_stream.h"
 
+#include "qt/colours_and_fonts.h"
 #include "qt/student_file.h"
-#include "qt/widget_view.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -17,6 +17,8 @@
 #include <QPrinterInfo>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+
+#include "qt/colours_and_fonts.h"
 
 namespace belegix {
 
@@ -57,29 +59,22 @@ QtPrintStream::~QtPrintStream() {
     if (painter_ && painter_->isActive()) painter_->end();
 }
 
-QString QtPrintStream::InstalledFamily(const QString& family) {
-    if (family.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Mono");
-    if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Sans");
-    return family;
-}
-
 QString QtPrintStream::ProposedFileName(const QString& name, const QString& firstName) {
     return StudentFileName(name, firstName, QStringLiteral(".pdf"));
 }
 
 QFont QtPrintStream::CurrentFont() const {
-    QFont font(InstalledFamily(family_));
-    if (family_.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) {
+    const QString family = QString::fromStdString(font_.family);
+    QFont font(InstalledFamily(family));
+    if (FixedPitch(family)) {
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
     } else {
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPointSize(points_);
-    font.setBold(bold_);
-    font.setUnderline(underline_);
+    font.setPointSize(font_.points);
+    font.setBold(font_.bold);
+    font.setUnderline(font_.underline);
     font.setKerning(false);
     return font;
 }
@@ -92,10 +87,7 @@ void QtPrintStream::Reset() {
     pdfBytes_.reset();
     pdfTarget_.clear();
     discard_ = false;
-    family_ = QStringLiteral("Courier New");
-    points_ = 12;
-    bold_ = underline_ = false;
-    colour_ = Qt::black;
+    font_ = {};
     x_ = top_ = 0;
     page_ = 0;
     line_.clear();
@@ -161,25 +153,26 @@ std::optional<std::string> QtPrintStream::Open() {
 }
 
 void QtPrintStream::SetFontName(const std::string& family) {
-    family_ = QString::fromStdString(family);
+    font_.family = family;
 }
 
 void QtPrintStream::SetFontSize(int points) {
-    points_ = std::max(1, points);
+    font_.points = std::max(1, points);
 }
 
 void QtPrintStream::SetFontStyle(bool bold, bool underline) {
-    bold_ = bold;
-    underline_ = underline;
+    font_.bold = bold;
+    font_.underline = underline;
 }
 
 void QtPrintStream::SetColour(Colour colour) {
-    colour_ = QtView::ToQColor(colour);
+    font_.colour = colour;
 }
 
 void QtPrintStream::Write(const std::string& fragment) {
     if (!painter_) return;
     const QFont font = CurrentFont();
+    const QColor colour = ToQColor(font_.colour);
     const QFontMetricsF metrics(font, device_);
     QString rest = Printable(fragment);
     while (!rest.isEmpty()) {
@@ -194,7 +187,7 @@ void QtPrintStream::Write(const std::string& fragment) {
         if (probe >= rest.size()) {
             const double width = metrics.horizontalAdvance(rest);
             if (width <= room) {
-                line_.push_back({rest, font, colour_, x_});
+                line_.push_back({rest, font, colour, x_});
                 x_ += width;
                 return;
             }
@@ -215,7 +208,7 @@ void QtPrintStream::Write(const std::string& fragment) {
             cut = CharacterEnds(rest).front();  // one character wider than the page: drawn anyway
         }
         const QString head = rest.left(cut);
-        line_.push_back({head, font, colour_, x_});
+        line_.push_back({head, font, colour, x_});
         x_ += metrics.horizontalAdvance(head);
         FlushLine();
         rest = rest.mid(cut);

@@ -59,8 +59,6 @@ class QtPrintStream : public PrintStream {
     double PageWidth() const { return pageWidth_; }
     double PageHeight() const { return pageHeight_; }
 
-    // The fonts installed here in place of the page's Windows fonts (same metrics).
-    static QString InstalledFamily(const QString& family);
     // "Kurswahl_Name_Vorname.pdf" (StudentFileName).
     static QString ProposedFileName(const QString& name, const QString& firstName);
 
@@ -90,11 +88,7 @@ class QtPrintStream : public PrintStream {
     std::unique_ptr<QPainter> painter_;
     bool discard_ = false;  // the student declined to save the page
 
-    QString family_ = "Courier New";
-    int points_ = 12;
-    bool bold_ = false;
-    bool underline_ = false;
-    QColor colour_ = Qt::black;
+    PrintFont font_;
 
     double pageWidth_ = 0, pageHeight_ = 0;
     double x_ = 0, top_ = 0;

@@ -15,6 +15,7 @@
 
 #include "core/accessibility.h"
 #include "core/must_exist.h"
+#include "qt/colours_and_fonts.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -96,42 +97,6 @@ std::optional<Control> QtView::ControlOf(const QWidget* widget) const {
     for (Control c : AllControls())
         if (At(c).widget == widget) return c;
     return std::nullopt;
-}
-
-QColor QtView::ToQColor(Colour c) {
-    const QPalette pal = QApplication::palette();
-    switch (c) {
-        case Colour::Orange:
-            return {255, 128, 0};
-        case Colour::Silver:
-            return {192, 192, 192};
-        case Colour::Green:
-            return {0, 128, 0};
-        case Colour::Yellow:
-            return {255, 255, 0};
-        case Colour::Red:
-            return {255, 0, 0};
-        case Colour::Navy:
-            return {0, 0, 128};
-        case Colour::Teal:
-            return {0, 128, 128};
-        case Colour::Maroon:
-            return {128, 0, 0};
-        case Colour::White:
-            return {255, 255, 255};
-        case Colour::Black:
-            return {0, 0, 0};
-        case Colour::Neutral:
-            return pal.color(QPalette::Button);
-        case Colour::PaleYellow:
-            return pal.color(QPalette::ToolTipBase);
-        case Colour::InactiveCaption:
-            // Qt has no role for inactive title bars; this is the common desktop default.
-            return {191, 205, 219};
-        case Colour::Desktop:
-            return {58, 110, 165};
-    }
-    return pal.color(QPalette::Button);
 }
 
 void QtView::ApplyColour(Control c, Colour colour) {

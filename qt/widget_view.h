@@ -41,9 +41,6 @@ class QtView : public View {
     // results when `c` is one of them, from what the control now shows.
     void UpdateAccessibleTexts(Control c);
 
-    // The screen colour of a colour word.
-    static QColor ToQColor(Colour c);
-
     int ItemIndex(Control c) const override;
     void SetItemIndex(Control c, int index) override;
     void ClearItems(Control c) override;

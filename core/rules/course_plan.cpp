@@ -212,30 +212,30 @@ Colour HalfYearColour(Counter hours) {
 }
 
 void EvaluatePlan(ChoiceState& st, View& v) {
-    // 1 to 4: the grid.
+    // The grid.
     WriteFixedTexts(v);
     WriteBasicExamRoles(st, v);
     WriteHalfYearHeaders(v);
     WriteCourseMarks(st, v);
 
-    // 5. Courses.
+    // Courses.
     st.KursAnzahl = CountCourses(v);
     v.SetText(C::Gks, std::to_string(st.KursAnzahl));
 
-    // 6. Results for the overall qualification.
+    // Results for the overall qualification.
     GradeOverallQualification(st, v);
 
-    // 7. Weekly hours of each half-year.
+    // Weekly hours of each half-year.
     for (int n = 1; n <= 4; ++n) st.Stunden[static_cast<std::size_t>(n)] = HoursOfColumn(v, n + 1);
 
-    // 8. The average, cut to a whole number.
+    // The average, cut to a whole number.
     const std::int64_t sum =
         std::int64_t{st.Stunden[1]} + st.Stunden[2] + st.Stunden[3] + st.Stunden[4];
     st.Durchschnitt = sum / 4;
     v.SetColour(C::SemesterD, AverageColour(st.Durchschnitt));
     v.SetText(C::SemesterD, std::to_string(st.Durchschnitt));
 
-    // 9. Half-year panels.
+    // Half-year panels.
     constexpr std::array<Control, 4> kHalfYearPanels = {C::Semester1, C::Semester2, C::Semester3,
                                                         C::Semester4};
     for (std::size_t n = 1; n <= 4; ++n) {
@@ -243,20 +243,20 @@ void EvaluatePlan(ChoiceState& st, View& v) {
         v.SetColour(kHalfYearPanels[n - 1], HalfYearColour(st.Stunden[n]));
     }
 
-    // 10. Course count smiley.
+    // Course count smiley.
     GradeCourseCount(st.KursAnzahl, v);
 
-    // 11.
+    // The hours of all four half-years.
     st.StundenSumme = st.Stunden[1] + st.Stunden[2] + st.Stunden[3] + st.Stunden[4];
 
-    // 12. A thin plan invites further courses.
+    // A thin plan invites further courses.
     if (v.GetColour(C::SemesterD) == Colour::Red) v.SetColour(C::GroupBox3, Colour::Orange);
 
-    // 13. Printing; never disabled here.
+    // Printing; never disabled here.
     if (st.KursAnzahl >= 1 && st.GqKurse <= 36 && st.StundenSumme >= 136)
         v.SetEnabled(C::DruckenBitBtn, true);
 
-    // 14.
+    // The verdict.
     ShowVerdict(v);
 }
 

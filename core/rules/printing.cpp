@@ -1,5 +1,7 @@
 #include "core/rules/printing.h"
 
+#include <initializer_list>
+
 namespace belegix {
 
 namespace {
@@ -50,6 +52,15 @@ void GridRow(Page& p, const View& view, int row, Style cells) {
     p.Field(view.Cell(0, row), 21);
     for (int column = 1; column < kGridColumns; ++column) p.Field(view.Cell(column, row), 7);
     p.NewLine();
+}
+
+// A line of the personal data: the label right-aligned in 21 characters, the texts in bold.
+void DataLine(Page& p, std::string_view label, std::initializer_list<std::string> texts) {
+    p.Set(Style::Regular);
+    p.Write("   ");
+    p.Field(label, 21);
+    p.Set(Style::Bold);
+    for (const std::string& text : texts) p.Write(text);
 }
 
 // The line of "=" that closes each task field of the grid.
@@ -129,25 +140,12 @@ std::optional<std::string> WritePlanPage(const View& view, PrintStream& printer)
 
     // Lines 7 to 14: the student and the profile.
     p.Font(kGridFont, 12);
-    p.Set(Style::Regular);
-    p.Write("   ");
-    p.Field("Name, Vorname: ", 21);
-    p.Set(Style::Bold);
-    p.Write(view.Text(Control::MaskEdit1));
-    p.Write(", ");
-    p.Write(view.Text(Control::MaskEdit2));
+    DataLine(
+        p, "Name, Vorname: ", {view.Text(Control::MaskEdit1), ", ", view.Text(Control::MaskEdit2)});
     p.NewLine();
-    p.Set(Style::Regular);
-    p.Write("   ");
-    p.Field("Schule: ", 21);
-    p.Set(Style::Bold);
-    p.Write(view.Text(Control::MaskEdit4));
+    DataLine(p, "Schule: ", {view.Text(Control::MaskEdit4)});
     p.NewLine();
-    p.Set(Style::Regular);
-    p.Write("   ");
-    p.Field("Klasse: ", 21);
-    p.Set(Style::Bold);
-    p.Write(view.Text(Control::MaskEdit3));
+    DataLine(p, "Klasse: ", {view.Text(Control::MaskEdit3)});
     p.NewLine(3);
     p.Set(Style::Bold);
     p.Write("   ");

@@ -1,4 +1,4 @@
-// The window's own handlers: the intro screen, the status-bar clock and the quit button.
+// The window's own operations: the intro screen, the status-bar clock and the quit button.
 #pragma once
 
 #include <string>

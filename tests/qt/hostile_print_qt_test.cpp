@@ -140,10 +140,13 @@ TEST_F(HostilePrint, TabsLineBreaksAndHugeTextsInTheFieldsKeepTheOtherLines) {
         v.SetText(MaskEdit4, t.school);
         auto real = std::make_unique<QtPrintStream>();
         real->SetPdfFile(pdf);
-        CapturePrintStream capture(std::move(real));
+        const drive::Output quiet{[](const drive::Json&) {}, [](int, const std::string&) {}};
+        drive::RecordingPrintStream capture(quiet, std::move(real));
+        Page page;
+        capture.SetOnPage([&page](const std::vector<std::string>& lines) { page.lines = lines; });
         EXPECT_EQ(WritePlanPage(v, capture), std::nullopt);
         EXPECT_GT(QFileInfo(pdf).size(), 0);
-        return capture.pages().at(0);
+        return page;
     };
 
     const Page baseline =

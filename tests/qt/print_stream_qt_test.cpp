@@ -20,6 +20,7 @@
 #include <sys/resource.h>
 
 #include "core/rules/printing.h"
+#include "qt/colours_and_fonts.h"
 #include "qt/print_stream.h"
 #include "qt/student_file.h"
 #include "tests/support/fake_view.h"
@@ -82,11 +83,10 @@ TEST_F(QtPrint, ThePageFillsOnePageWithTheGridInCharacterColumns) {
 
     // Courier New is drawn in a fixed-width font; bold and regular characters are as wide.
     QPrinter printer(QPrinter::HighResolution);
-    QFont mono(QtPrintStream::InstalledFamily(QStringLiteral("Courier New")));
+    QFont mono(InstalledFamily(QStringLiteral("Courier New")));
     mono.setPointSize(12);
     EXPECT_EQ(QFontInfo(mono).family(), QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(QtPrintStream::InstalledFamily(QStringLiteral("Arial")),
-              QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(InstalledFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
     const double cell = QFontMetricsF(mono, &printer).horizontalAdvance(QLatin1Char('M'));
     QFont bold = mono;
     bold.setBold(true);

@@ -1,25 +1,19 @@
-// Random user actions on the real window (offscreen), worked through the driver's own machinery,
-// with the window's invariants checked after every action.
+// Random user actions on the real window (offscreen), drawn by RandomActions and worked through
+// the driver's own machinery, with the window's invariants checked after every action.
 //
 // BELEGIX_FUZZ_SEED (first seed), BELEGIX_FUZZ_RUNS (consecutive seeds) and
 // BELEGIX_FUZZ_ACTIONS (actions per seed) choose a longer run; a failure names its seed and
 // action count and lists the last actions as driver script lines.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDateTime>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <chrono>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <functional>
-#include <memory>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,9 +21,8 @@
 #include <unistd.h>
 
 #include "core/choice_state.h"
-#include "core/design.h"
 #include "core/rules/printing.h"
-#include "qt/widgets.h"
+#include "tests/qt/random_actions.h"
 #include "tests/qt/window_harness.h"
 
 namespace belegix::test {
@@ -126,67 +119,11 @@ std::vector<std::pair<std::string, Flag>> StepZeroFlags(const ChoiceState& st) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Hostile typed text.
-
-std::string LongText() {
-    std::string s;
-    while (s.size() < 5000) s += "Müller-Lüdenscheidt ";
-    s.resize(5000);
-    return s;
-}
-
-const std::vector<std::string>& TypedTexts() {
-    static const std::vector<std::string> texts = {
-        "",
-        "a",
-        "ß",
-        "Jürgen Größe-Ärger",
-        "😀👩‍👩‍👧‍👦🇩🇪",
-        "\t\n\r\x01\x07\x1b\x7f",
-        "\xff\xfe\xc3\x28\xa0\xa1\xe2\x28\xa1",
-        "שלום עולם مرحبا",
-        "Englisch",
-        "Informatik\n",
-        "Französisch\r",
-        "bereits erfüllt",
-        "-1",
-        "99",
-        "  ",
-        "\"\\",
-    };
-    return texts;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Passes through the steps that a random run joins now and then, so that it reaches the later
-// steps often enough.
-
-const std::vector<std::vector<std::string>>& Walks() {
-    static const std::vector<std::vector<std::string>> walks = {
-        [] {
-            std::vector<std::string> walk = LanguagePlanLines();
-            walk.insert(walk.end(), {"click DruckenBitBtn", "type MaskEdit1 \"Mustermann\"",
-                                     "type MaskEdit2 \"Erika\"", "type MaskEdit3 \"10c\"",
-                                     "click PersDatenBitBtn"});
-            return walk;
-        }(),
-        {"click BitBtnHinweise", "pick ProfilRadioGroup 2", "click ProfilBitBtn", "pick Lk2Box 0",
-         "pick P3Box 1", "pick P4Box 1", "pick P5Box 9", "click PFachBitBtn"},
-    };
-    return walks;
-}
-
-Command Parse(const std::string& line) {
-    const drive::Script script = drive::ParseScript(line);
-    if (script.error || script.commands.size() != 1) std::abort();  // a fault of this file
-    return script.commands.front();
-}
-
-// ---------------------------------------------------------------------------------------------
 
 class Fuzzer {
   public:
-    Fuzzer(std::uint64_t seed, std::int64_t actions) : seed_(seed), actions_(actions), rng_(seed) {
+    Fuzzer(std::uint64_t seed, std::int64_t actions)
+        : seed_(seed), actions_(actions), random_(seed) {
         harness_.SetAnswerer([this](const BoxRequest& box) { return Answer(box); });
         harness_.SetPageCheck([this](const Page& page) { CheckPage(page); });
     }
@@ -220,9 +157,6 @@ class Fuzzer {
     const Counts& counts() const { return counts_; }
 
   private:
-    int Random(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-    bool Chance(int percent) { return Random(100) < percent; }
-
     void Note(std::string line) {
         history_.push_back(std::move(line));
         if (history_.size() > 60) history_.pop_front();
@@ -241,12 +175,7 @@ class Fuzzer {
 
     DlgResult Answer(const BoxRequest& box) {
         ++counts_.boxes;
-        DlgResult answer = DlgResult::Closed;
-        if (!box.buttons.empty() && !Chance(10)) {
-            // On a walk through the steps mostly the first button (Yes), to get on.
-            const int n = static_cast<int>(box.buttons.size());
-            answer = box.buttons.at(static_cast<std::size_t>(walk_ && Chance(80) ? 0 : Random(n)));
-        }
+        const DlgResult answer = random_.Answer(box);
         if (answer == DlgResult::Closed)
             pendingAnswers_.push_back("# the next box is closed through its title bar");
         else if (box.buttons.size() > 1)
@@ -268,96 +197,22 @@ class Fuzzer {
 
     // One random action and the checks after it.
     void Step() {
-        MainWindow& win = harness_.win();
-        if (walk_ != nullptr) {
-            const Command cmd = Parse(walk_->at(walkStep_));
-            // The walk may have joined where the list holds fewer items.
-            const int count = static_cast<int>(win.view().Items(cmd.control).size());
-            if (cmd.op == Op::Pick && cmd.index >= count)
-                PickOutside(cmd.control, cmd.index);
-            else
-                Act(cmd);
-            if (++walkStep_ >= walk_->size() || Chance(3)) walk_ = nullptr;
-            return;
-        }
-        const int kind = Random(100);
-        if (kind < 5) {
-            walk_ = &Walks().at(static_cast<std::size_t>(Random(static_cast<int>(Walks().size()))));
-            walkStep_ = 0;
-            return;
-        }
-        // Mostly a control a person can use now; sometimes any, which must be ignored.
-        const bool usableOnly = Chance(85) && !(win.introShown() && Chance(60));
-        auto choose = [&](auto accept) -> std::optional<Control> {
-            std::vector<Control> all;
-            for (Control c : AllControls())
-                if (accept(c) && (!usableOnly || drive::Usable(win, c))) all.push_back(c);
-            if (all.empty()) return std::nullopt;
-            return all.at(static_cast<std::size_t>(Random(static_cast<int>(all.size()))));
-        };
-        const auto name = [](Control c) { return std::string(ControlName(c)); };
-
-        if (kind < 35) {
-            if (win.introShown() && Chance(50)) return Act(Parse("click BitBtnHinweise"));
-            // Mostly buttons; labels, panels, frames and lists take clicks too.
-            const bool buttons = Chance(80);
-            const auto c = choose([buttons](Control c) {
-                return !buttons || design::Of(c).kind == design::Kind::Button || c == GroupBox3;
-            });
-            if (c) Act(Parse("click " + name(*c)));
-        } else if (kind < 72) {
-            const auto c = choose([](Control c) { return design::TakesPick(c); });
-            if (!c) return;
-            const int count = static_cast<int>(win.view().Items(*c).size());
-            if (count > 0 && Chance(92))
-                return Act(Parse("pick " + name(*c) + " " + std::to_string(Random(count))));
-            static const int kOutside[] = {-1, -2, INT_MIN, INT_MAX, 1000};
-            PickOutside(*c, Chance(50) ? count + Random(3) : kOutside[Random(5)]);
-        } else if (kind < 84) {
-            const auto c = choose([](Control c) {
-                const auto k = design::Of(c).kind;
-                return k == design::Kind::Combo || k == design::Kind::Edit;
-            });
-            if (!c) return;
-            Command cmd = Parse("type " + name(*c) + " \"\"");
-            cmd.text = Random(250) == 0 ? LongText()
-                                        : TypedTexts().at(static_cast<std::size_t>(
-                                              Random(static_cast<int>(TypedTexts().size()))));
-            cmd.source = "type " + name(*c) + " " + drive::JsonString(cmd.text);
-            Act(cmd);
-        } else if (kind < 96) {
-            const auto c = choose([](Control) { return true; });
-            if (c) Act(Parse("focus " + name(*c)));
-        } else if (kind < 98) {
-            Act(Parse("tick"));
-        } else {
-            Act(Parse("click ResetBitBtn"));
-        }
+        const std::optional<RandomAction> action = random_.Next(harness_.win());
+        if (!action) return;
+        if (action->outside)
+            PickOutside(action->command.control, action->command.index);
+        else
+            Act(action->command);
     }
-    // A pick of an index the list does not hold, as far as the toolkit lets a program do it:
-    // the selection is set (Qt leaves none) and the pick signal is sent with that index.
+    // A pick outside the list (no driver line can ask for one).
     void PickOutside(Control c, int index) {
-        MainWindow& win = harness_.win();
         const std::string line = "# pick " + std::string(ControlName(c)) + " " +
                                  std::to_string(index) + " (outside the list)";
         Before();
-        if (!drive::Usable(win, c)) {
+        if (!PickOutsideTheList(harness_.win(), c, index)) {
             Note(line + ", ignored");
             return After();
         }
-        QWidget* w = win.widget(c);
-        if (auto* box = qobject_cast<QComboBox*>(w)) {
-            box->setFocus(Qt::MouseFocusReason);
-            if (!win.closed() && drive::Usable(win, c)) {
-                box->setCurrentIndex(index);
-                box->setEditText(box->itemText(index));
-                emit box->activated(index);
-            }
-        } else if (auto* group = qobject_cast<RadioGroup*>(w)) {
-            group->setFocus(Qt::MouseFocusReason);
-            if (!win.closed() && drive::Usable(win, c)) emit group->picked(index);
-        }
-        QApplication::processEvents();
         NoteAction(line);
         After();
     }
@@ -563,15 +418,13 @@ class Fuzzer {
 
     const std::uint64_t seed_;
     const std::int64_t actions_;
-    std::mt19937_64 rng_;
+    RandomActions random_;
     WindowHarness harness_;
     std::int64_t done_ = 0;
     std::string failure_;
     std::deque<std::string> history_;
     std::vector<std::string> pendingAnswers_;
     Snap before_;
-    const std::vector<std::string>* walk_ = nullptr;
-    std::size_t walkStep_ = 0;
     Counts counts_;
 };
 

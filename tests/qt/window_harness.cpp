@@ -48,46 +48,18 @@ const std::vector<std::string>& LanguagePlanLines() {
     return lines;
 }
 
-std::optional<std::string> CapturePrintStream::Open() {
-    page_ = Page{{std::string()}};
-    return next_ ? next_->Open() : std::nullopt;
-}
-void CapturePrintStream::SetFontName(const std::string& family) {
-    if (next_) next_->SetFontName(family);
-}
-void CapturePrintStream::SetFontSize(int points) {
-    if (next_) next_->SetFontSize(points);
-}
-void CapturePrintStream::SetFontStyle(bool bold, bool underline) {
-    if (next_) next_->SetFontStyle(bold, underline);
-}
-void CapturePrintStream::SetColour(Colour colour) {
-    if (next_) next_->SetColour(colour);
-}
-void CapturePrintStream::Write(const std::string& fragment) {
-    page_.lines.back() += fragment;
-    if (next_) next_->Write(fragment);
-}
-void CapturePrintStream::NewLine() {
-    page_.lines.emplace_back();
-    if (next_) next_->NewLine();
-}
-std::optional<std::string> CapturePrintStream::Close() {
-    pages_.push_back(page_);
-    if (onPage_) onPage_(page_);
-    return next_ ? next_->Close() : std::nullopt;
-}
-
 WindowHarness::WindowHarness(const std::string& pdf)
     : out_{[](const drive::Json&) {},
            [this](int status, const std::string& message) {
                complaints_.push_back("exit " + std::to_string(status) + ": " + message);
            }},
       boxes_(out_) {
-    auto capture = std::make_unique<CapturePrintStream>(
-        pdf.empty() ? nullptr : drive::MakePdfPrintStream(pdf));
-    capture_ = capture.get();
-    printer_ = std::make_unique<drive::RecordingPrintStream>(out_, std::move(capture));
+    printer_ = std::make_unique<drive::RecordingPrintStream>(
+        out_, pdf.empty() ? nullptr : drive::MakePdfPrintStream(pdf));
+    printer_->SetOnPage([this](const std::vector<std::string>& lines) {
+        pages_.push_back(Page{lines});
+        if (pageCheck_) pageCheck_(pages_.back());
+    });
 }
 
 WindowHarness::~WindowHarness() {

@@ -29,30 +29,6 @@ inline constexpr std::size_t kNameLine = 6;
 inline constexpr std::size_t kSchoolLine = 7;
 inline constexpr std::size_t kClassLine = 8;
 
-// Collects the page; passes every call on to `next` when there is one.
-class CapturePrintStream : public PrintStream {
-  public:
-    explicit CapturePrintStream(std::unique_ptr<PrintStream> next = nullptr)
-        : next_(std::move(next)) {}
-    void SetOnPage(std::function<void(const Page&)> onPage) { onPage_ = std::move(onPage); }
-    const std::vector<Page>& pages() const { return pages_; }
-
-    std::optional<std::string> Open() override;
-    void SetFontName(const std::string& family) override;
-    void SetFontSize(int points) override;
-    void SetFontStyle(bool bold, bool underline) override;
-    void SetColour(Colour colour) override;
-    void Write(const std::string& fragment) override;
-    void NewLine() override;
-    std::optional<std::string> Close() override;
-
-  private:
-    std::unique_ptr<PrintStream> next_;
-    std::function<void(const Page&)> onPage_;
-    Page page_;
-    std::vector<Page> pages_;
-};
-
 // Driver lines that work a language-profile plan through the window up to its evaluation.
 const std::vector<std::string>& LanguagePlanLines();
 
@@ -81,10 +57,8 @@ class WindowHarness {
     void SetAnswerer(drive::ScriptedBoxes::Answerer answerer) {
         boxes_.SetAnswerer(std::move(answerer));
     }
-    void SetPageCheck(std::function<void(const Page&)> check) {
-        capture_->SetOnPage(std::move(check));
-    }
-    const std::vector<Page>& pages() const { return capture_->pages(); }
+    void SetPageCheck(std::function<void(const Page&)> check) { pageCheck_ = std::move(check); }
+    const std::vector<Page>& pages() const { return pages_; }
 
     // Cells of `Tabelle` whose text changed since the last ClearGridWrites.
     const std::vector<GridWrite>& gridWrites() const { return writes_; }
@@ -95,8 +69,9 @@ class WindowHarness {
   private:
     drive::Output out_;
     drive::ScriptedBoxes boxes_;
-    CapturePrintStream* capture_ = nullptr;
     std::unique_ptr<drive::RecordingPrintStream> printer_;
+    std::vector<Page> pages_;
+    std::function<void(const Page&)> pageCheck_;
     std::unique_ptr<MainWindow> win_;
     std::unique_ptr<drive::Driver> driver_;
     std::vector<GridWrite> writes_;

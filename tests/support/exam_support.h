@@ -13,6 +13,7 @@
 
 #include "core/choice_state.h"
 #include "core/rules/exam_checks.h"
+#include "core/rules/profile.h"
 #include "core/rules/profile_lists.h"
 #include "core/rules/steps.h"
 #include "tests/support/design_items.h"
@@ -44,37 +45,16 @@ struct ExamWindow {
     ChoiceState st;
     ExamView view{st};
 
-    // The reset window, step 1 confirmed with `profile`, step 2 open.
+    // The reset window, step 1 confirmed with `profile` by the window's own operation, step 2
+    // open.
     explicit ExamWindow(Profile profile) {
         using enum Control;
         StartPlanner(st, view);
-        for (Control box : {DeBox, FspBox, KuMuBox, PoBox, GeBox, ReWnBox, MaBox, NaturBox, SpBox})
+        for (Control box : {ProfilRadioGroup, DeBox, FspBox, KuMuBox, PoBox, GeBox, ReWnBox, MaBox,
+                            NaturBox, SpBox})
             AddDesignItems(view, box);
-        for (int p = 0; p < kProfileCount; ++p)
-            view.AddItem(ProfilRadioGroup,
-                         std::string(ListsFor(static_cast<Profile>(p)).radioItem));
-        const int index = static_cast<int>(profile);
-        view.SetItemIndex(ProfilRadioGroup, index);
-        for (Control box : {Lk1Box, Lk2Box, P3Box, P4Box, P5Box}) {
-            view.ClearItems(box);
-            for (const ListItem& item : ExamList(profile, box))
-                view.AddItem(box, std::string(item.text));
-        }
-        view.ClearItems(BExtraBox);
-        if (profile == Profile::B || profile == Profile::Sport) {
-            for (std::string_view item : kBExtraItems) view.AddItem(BExtraBox, std::string(item));
-            view.SetItemIndex(BExtraBox, 0);
-        } else {
-            view.AddItem(BExtraBox, std::string(kBrauchstDuNicht));
-            view.SetItemIndex(BExtraBox, 0);
-            view.SetEnabled(BExtraBox, false);
-        }
-        view.SetColour(ProfilRadioGroup, Colour::Silver);
-        view.SetEnabled(ProfilRadioGroup, false);
-        view.SetEnabled(ProfilBitBtn, false);
-        view.SetColour(GroupBox1, Colour::Orange);
-        view.SetEnabled(GroupBox1, true);
-        view.SetEnabled(PFachBitBtn, true);
+        view.Pick(ProfilRadioGroup, static_cast<int>(profile));
+        ConfirmProfile(st, view);
     }
 
     // Picks the five exam subjects by index; -1 leaves a box empty.

@@ -36,11 +36,7 @@ class AdditionalCourses : public ::testing::Test {
     }
 
     // Step 3 open, as the exam-subject confirmation leaves it.
-    void OpenStepThree() {
-        v.SetColour(GroupBox2, Colour::Orange);
-        v.SetEnabled(GroupBox2, true);
-        v.SetEnabled(AuflagenBitBtn, true);
-    }
+    void OpenStepThree() { OpenStep(v, Step::Obligations); }
 
     // Step 3 confirmed with every row met; step 4 offered.
     void OfferStepFour() {

@@ -172,8 +172,7 @@ TEST(HelpButtons, EachShowsOneInformationBoxAndChangesNothingElse) {
         Form form{st, v, printer};
         StartPlanner(st, v);
         // Some step later than the button's own is open, and a plan is on the grid.
-        v.SetEnabled(GroupBox2, true);
-        v.SetColour(GroupBox2, Colour::Orange);
+        OpenStep(v, Step::Obligations);
         st.PKurs[Subject::De] = st.PFach[Subject::De] = 1;
         st.GqKurse = 33;
         EvaluatePlan(st, v);

@@ -156,9 +156,7 @@ TEST_F(IntensiveStep, TypedTextShowsTheMessageAndChangesNothing) {
 
 TEST_F(IntensiveStep, ReopensStepOneAfterItWasConfirmed) {
     v.Pick(ProfilRadioGroup, 3);
-    v.SetColour(ProfilRadioGroup, Colour::Silver);
-    v.SetEnabled(ProfilRadioGroup, false);
-    v.SetEnabled(ProfilBitBtn, false);
+    CloseStep(v, Step::Profile);
     Confirm(3, DlgResult::Yes);  // no question, the queued answer stays unused
     EXPECT_TRUE(v.Boxes().empty());
     ExpectStepZeroClosedStepOneOpen();

@@ -39,9 +39,7 @@ class Obligations : public ::testing::Test {
     void SetUp() override {
         test::FillDesignItems(v);
         StartPlanner(st, v);
-        v.SetColour(GroupBox2, Colour::Orange);
-        v.SetEnabled(GroupBox2, true);
-        v.SetEnabled(AuflagenBitBtn, true);
+        OpenStep(v, Step::Obligations);
     }
 
     // What the check of a profile without an additional obligation has already met.

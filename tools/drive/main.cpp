@@ -1,15 +1,9 @@
 // belegix-drive: opens the real planner window offscreen, runs a script of user actions on it
 // and prints what happens as JSON lines (message boxes, printed pages, ignored actions, dumps).
 #include <QApplication>
-#include <QComboBox>
 #include <QDateTime>
-#include <QKeyEvent>
-#include <QKeySequence>
-#include <QLineEdit>
-#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -19,7 +13,6 @@
 #include "core/choice_state.h"
 #include "core/design.h"
 #include "qt/main_window.h"
-#include "qt/widgets.h"
 #include "tools/drive/json_writer.h"
 #include "tools/drive/pdf.h"
 #include "tools/drive/script.h"

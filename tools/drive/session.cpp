@@ -56,46 +56,48 @@ DlgResult ScriptedBoxes::Show(const BoxRequest& box) {
 
 std::optional<std::string> RecordingPrintStream::Open() {
     ops_ = Json::Array();
-    family_ = "Courier New";
-    size_ = 12;
-    bold_ = underline_ = false;
-    colour_ = Colour::Black;
+    lines_ = {std::string()};
+    font_ = {};
     return next_ ? next_->Open() : std::nullopt;
 }
 void RecordingPrintStream::SetFontName(const std::string& family) {
-    family_ = family;
+    font_.family = family;
     if (next_) next_->SetFontName(family);
 }
 void RecordingPrintStream::SetFontSize(int points) {
-    size_ = points;
+    font_.points = points;
     if (next_) next_->SetFontSize(points);
 }
 void RecordingPrintStream::SetFontStyle(bool bold, bool underline) {
-    bold_ = bold;
-    underline_ = underline;
+    font_.bold = bold;
+    font_.underline = underline;
     if (next_) next_->SetFontStyle(bold, underline);
 }
 void RecordingPrintStream::SetColour(Colour colour) {
-    colour_ = colour;
+    font_.colour = colour;
     if (next_) next_->SetColour(colour);
 }
 void RecordingPrintStream::Write(const std::string& fragment) {
     ops_.Push(Json::Object()
                   .Set("text", fragment)
-                  .Set("font", family_)
-                  .Set("size", size_)
-                  .Set("bold", bold_)
-                  .Set("underline", underline_)
-                  .Set("colour", ColourWord(colour_)));
+                  .Set("font", font_.family)
+                  .Set("size", font_.points)
+                  .Set("bold", font_.bold)
+                  .Set("underline", font_.underline)
+                  .Set("colour", ColourWord(font_.colour)));
+    if (lines_.empty()) lines_.emplace_back();
+    lines_.back() += fragment;
     if (next_) next_->Write(fragment);
 }
 void RecordingPrintStream::NewLine() {
     ops_.Push(Json::Object().Set("newline", true));
+    lines_.emplace_back();
     if (next_) next_->NewLine();
 }
 std::optional<std::string> RecordingPrintStream::Close() {
     out_.write(Json::Object().Set("print", std::move(ops_)));
     ops_ = Json::Array();
+    if (onPage_) onPage_(lines_);
     return next_ ? next_->Close() : std::nullopt;
 }
 

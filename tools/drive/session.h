@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/message_boxes.h"
 #include "core/print_stream.h"
@@ -54,11 +55,16 @@ class ScriptedBoxes : public MessageBoxes {
 };
 
 // The printer: every call recorded, one output line per printed page; optionally passed on to
-// the real page renderer.
+// the real page renderer. Tests may also watch each page's text.
 class RecordingPrintStream : public PrintStream {
   public:
     RecordingPrintStream(const Output& out, std::unique_ptr<PrintStream> next)
         : out_(out), next_(std::move(next)) {}
+
+    // The text of each closed document, one string per line (fragments joined; the last line
+    // has no line break after it).
+    using PageLines = std::vector<std::string>;
+    void SetOnPage(std::function<void(const PageLines&)> onPage) { onPage_ = std::move(onPage); }
 
     std::optional<std::string> Open() override;
     void SetFontName(const std::string& family) override;
@@ -73,11 +79,9 @@ class RecordingPrintStream : public PrintStream {
     const Output& out_;
     std::unique_ptr<PrintStream> next_;
     Json ops_ = Json::Array();
-    std::string family_ = "Courier New";
-    int size_ = 12;
-    bool bold_ = false;
-    bool underline_ = false;
-    Colour colour_ = Colour::Black;
+    PageLines lines_;
+    std::function<void(const PageLines&)> onPage_;
+    PrintFont font_;
 };
 
 // Runs the commands of a script on the window.
