@@ -16,15 +16,16 @@ struct FontStandIn {
     const char* design;
     std::array<const char*, 2> installed;  // first choice first; a second one may be missing
     bool fixedPitch;
+    bool required;  // the window's text and the printed grid need it
 };
 
 // The design's fonts and their metric-compatible or similar replacements.
 constexpr std::array<FontStandIn, 5> kFonts = {{
-    {"Arial", {"Liberation Sans", nullptr}, false},
-    {"Courier New", {"Liberation Mono", nullptr}, true},
-    {"MS Sans Serif", {"Liberation Sans", nullptr}, false},
-    {"Arial Rounded MT Bold", {"DejaVu Sans", "Liberation Sans"}, false},
-    {"Wingdings", {"Liberation Sans", nullptr}, false},
+    {"Arial", {"Liberation Sans", nullptr}, false, true},
+    {"Courier New", {"Liberation Mono", nullptr}, true, true},
+    {"MS Sans Serif", {"Liberation Sans", nullptr}, false, false},
+    {"Arial Rounded MT Bold", {"DejaVu Sans", "Liberation Sans"}, false, false},
+    {"Wingdings", {"Liberation Sans", nullptr}, false, false},
 }};
 
 const FontStandIn* Find(const QString& family) {
@@ -84,6 +85,13 @@ void InstallFontStandIns() {
 QString InstalledFamily(const QString& family) {
     const FontStandIn* f = Find(family);
     return f ? QString::fromLatin1(f->installed.front()) : family;
+}
+
+QStringList RequiredFonts() {
+    QStringList fonts;
+    for (const FontStandIn& f : kFonts)
+        if (f.required) fonts << QString::fromLatin1(f.design);
+    return fonts;
 }
 
 bool FixedPitch(const QString& family) {

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include "core/view.h"
 
@@ -23,5 +24,9 @@ QString InstalledFamily(const QString& family);
 
 // Whether the design's `family` is a fixed-width font.
 bool FixedPitch(const QString& family);
+
+// The design's text fonts without which (or their first stand-in) the window's text and the
+// printed grid fall apart: Arial, Courier New.
+QStringList RequiredFonts();
 
 }  // namespace belegix

@@ -330,15 +330,15 @@ void MainWindow::ActivateOnce() {
 
 std::vector<std::string> MissingFonts() {
     // The design's text fonts and the metric-compatible families that stand in for them
-    // (PrepareApplication). Without either, the window's text and the printed grid fall apart.
-    static const std::pair<const char*, const char*> kNeeded[] = {
-        {"Arial", "Liberation Sans"}, {"Courier New", "Liberation Mono"}};
+    // (qt/colours_and_fonts.h). Without either, the window's text and the printed grid fall
+    // apart.
     const QStringList installed = QFontDatabase::families();
     std::vector<std::string> missing;
-    for (const auto& [family, replacement] : kNeeded) {
-        if (!installed.contains(QLatin1String(family), Qt::CaseInsensitive) &&
-            !installed.contains(QLatin1String(replacement), Qt::CaseInsensitive))
-            missing.push_back(std::string(family) + " (oder " + replacement + ")");
+    for (const QString& family : RequiredFonts()) {
+        const QString replacement = InstalledFamily(family);
+        if (!installed.contains(family, Qt::CaseInsensitive) &&
+            !installed.contains(replacement, Qt::CaseInsensitive))
+            missing.push_back(family.toStdString() + " (oder " + replacement.toStdString() + ")");
     }
     return missing;
 }

@@ -1,8 +1,5 @@
 #include "qt/print_stream.h"
 
-#include "qt/colours_and_fonts.h"
-#include "qt/student_file.h"
-
 #include <QBuffer>
 #include <QFileDialog>
 #include <QFontMetricsF>
@@ -19,6 +16,7 @@
 #include <algorithm>
 
 #include "qt/colours_and_fonts.h"
+#include "qt/student_file.h"
 
 namespace belegix {
 
