@@ -76,7 +76,10 @@ TEST(MainWindowQt, ObjectNamesAndFixedSize) {
     test::NullPrinter printer;
     MainWindow win(boxes, printer);
     EXPECT_EQ(win.objectName(), "KurswahlenLiH");
-    EXPECT_EQ(win.size(), QSize(862, 637));
+    // The designed client area lies below the menu bar, which widens nothing.
+    EXPECT_EQ(win.clientArea()->size(), QSize(862, 637));
+    EXPECT_EQ(win.clientArea()->geometry().bottom(), win.height() - 1);
+    EXPECT_EQ(win.width(), 862);
     EXPECT_EQ(win.minimumSize(), win.maximumSize());
     for (Control c : AllControls()) {
         const QString name =
@@ -136,7 +139,7 @@ TEST(MainWindowQt, PlanGridAndStacking) {
     win.widget(Control::MemoHead2)->hide();
     QWidget* memo1 = win.widget(Control::Memo1);
     for (const QPoint p : {QPoint(30, 85), QPoint(100, 120), QPoint(40, 150), QPoint(200, 150)}) {
-        QWidget* hit = win.childAt(p);
+        QWidget* hit = win.clientArea()->childAt(p);
         EXPECT_TRUE(hit == memo1 || memo1->isAncestorOf(hit)) << p.x() << "," << p.y();
     }
     // A button that stands 2 px out beside a memo or panel in front of it shows no strip there.
@@ -160,7 +163,7 @@ TEST(MainWindowQt, PlanGridAndStacking) {
     win.widget(Control::MemoIntro)->show();
     QWidget* intro = win.widget(Control::MemoIntro);
     for (const QPoint p : {QPoint(100, 120), QPoint(300, 300), QPoint(700, 500)}) {
-        QWidget* hit = win.childAt(p);
+        QWidget* hit = win.clientArea()->childAt(p);
         EXPECT_TRUE(hit == intro || intro->isAncestorOf(hit)) << p.x() << "," << p.y();
     }
 }

@@ -113,8 +113,8 @@ Json DumpJson(MainWindow& win) {
     QtView& view = win.view();
     Json window = Json::Object();
     window.Set("title", win.windowTitle().toStdString())
-        .Set("clientWidth", win.width())
-        .Set("clientHeight", win.height())
+        .Set("clientWidth", win.clientArea()->width())
+        .Set("clientHeight", win.clientArea()->height())
         .Set("resizable", win.minimumSize() != win.maximumSize());
     // The control that holds the input focus (the innermost one), null for none.
     std::optional<Control> focus;
@@ -158,12 +158,18 @@ Json DumpJson(MainWindow& win) {
     Json status = Json::Array();
     for (int panel = 0; panel < 4; ++panel) status.Push(view.StatusText(panel));
 
+    const PlanStatus plan = win.planStatus();
     Json dump = Json::Object();
     dump.Set("window", std::move(window))
         .Set("controls", std::move(controls))
         .Set("grid", std::move(grid))
         .Set("state", StateJson(win.state()))
-        .Set("status", std::move(status));
+        .Set("status", std::move(status))
+        .Set("plan", Json::Object()
+                         .Set("file", plan.file.isEmpty() ? Json() : Json(plan.file.toStdString()))
+                         .Set("unsaved", plan.unsaved)
+                         .Set("undo", plan.undo)
+                         .Set("redo", plan.redo));
     return Json::Object().Set("dump", std::move(dump));
 }
 
