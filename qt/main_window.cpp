@@ -351,13 +351,20 @@ void MainWindow::userEvent(Control c, Event e) {
         case Event::Activate:
             action.kind = plan::ActionKind::Change;
             // The value the control now holds: the item picked, or the text typed.
-            if (design::TakesPick(c) && view_.ItemIndex(c) >= 0)
+            if (design::TakesPick(c) && view_.ItemIndex(c) >= 0) {
                 action.index = view_.ItemIndex(c);
-            else
+            } else if (design::TakesTyping(c)) {
                 action.text = view_.Text(c);
+            } else {
+                // A radio group without a selected option: nothing a person can do, and no
+                // handler listens to it.
+                Dispatch(form_, c, e);
+                return;
+            }
             break;
     }
-    if (!pendingStart_) pendingStart_ = capture();
+    // The widget already shows the student's input: the plan before it is the one last settled.
+    if (!pendingStart_) pendingStart_ = settled();
     answers_ = &action.answers;
     ++depth_;
     const bool handled = Dispatch(form_, c, e);
@@ -369,7 +376,10 @@ void MainWindow::userEvent(Control c, Event e) {
     const bool typed = action.text.has_value();
     actions_.push_back(std::move(action));
     // Getting to a control (its focus handler) belongs to the step of what is done there.
-    if (e == Event::Enter) return;
+    if (e == Event::Enter) {
+        settled_ = capture();
+        return;
+    }
     noteStep(typed ? std::optional<Control>(c) : std::nullopt);
 }
 
@@ -380,6 +390,9 @@ void MainWindow::ActivateOnce() {
     const std::vector<std::string> missing = MissingFonts();
     if (!missing.empty())
         view_.MessageDlg(MissingFontsText(missing), DlgType::Information, DlgButtons::Ok);
+    // The plan starts here.
+    pendingStart_.reset();
+    settled_ = capture();
 }
 
 std::vector<std::string> MissingFonts() {
@@ -545,11 +558,12 @@ void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
         for (QWidget* w = now; w != nullptr && w != this && !focused; w = w->parentWidget())
             focused = view_.ControlOf(w);
         if (focused) {
-            if (!pendingStart_) pendingStart_ = capture();
+            if (!pendingStart_) pendingStart_ = settled();
             plan::Action action;
             action.control = *focused;
             action.kind = plan::ActionKind::Focus;
             actions_.push_back(std::move(action));
+            settled_ = capture();
         }
     }
     // Every control that now holds the focus but did not hold it before is entered, the

@@ -141,6 +141,7 @@ class MainWindow : public QWidget {
 
     void buildMenu();
     Snapshot capture();
+    const Snapshot& settled();
     plan::WindowState captureWindow() const;
     // Puts `s` into the window and the state without running any handler.
     void restore(const Snapshot& s);
@@ -186,6 +187,7 @@ class MainWindow : public QWidget {
     std::string verdict_;
     int depth_ = 0;                         // user events being dispatched
     bool restoring_ = false;                // the program puts a plan into the widgets
+    std::optional<Snapshot> settled_;       // the plan after the last recorded action
     std::optional<Snapshot> pendingStart_;  // where the next step begins
     std::vector<Step> steps_;
     std::vector<Step> redo_;

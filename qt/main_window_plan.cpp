@@ -118,6 +118,11 @@ MainWindow::Snapshot MainWindow::capture() {
     return {st_, std::move(window), verdict_, actions_.size()};
 }
 
+const MainWindow::Snapshot& MainWindow::settled() {
+    if (!settled_) settled_ = capture();
+    return *settled_;
+}
+
 namespace {
 
 // Whether two snapshots hold the same plan: the focus alone is no change.
@@ -176,6 +181,7 @@ void MainWindow::restore(const Snapshot& s) {
     applyWindow(*s.window);
     restoring_ = false;
     lastWindow_ = s.window;
+    settled_ = s;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -184,6 +190,7 @@ void MainWindow::restore(const Snapshot& s) {
 void MainWindow::noteStep(std::optional<Control> typedInto) {
     if (!pendingStart_) return;
     Snapshot after = capture();
+    settled_ = after;
     const Snapshot& before = *pendingStart_;
     if (SamePlan(before.st, *before.window, before.verdict, after.st, *after.window, after.verdict))
         return;  // nothing changed: no step (the actions stay recorded)

@@ -35,18 +35,6 @@ std::string Quoted(std::string_view s) {
     return "„" + std::string(s) + "“";
 }
 
-bool TakesFocus(Control c) {
-    switch (design::Of(c).kind) {
-        case Kind::Combo:
-        case Kind::Button:
-        case Kind::RadioGroup:
-        case Kind::Edit:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 std::string_view ActionWord(ActionKind k) {
@@ -141,10 +129,7 @@ std::optional<std::string> Apply(PlanState& plan, const Action& a) {
             Dispatch(form, c, Event::Enter);
             break;
         case ActionKind::Focus:
-            if (!TakesFocus(c))
-                error = name + " nimmt keinen Fokus an.";
-            else
-                view.window().focus = c;
+            view.window().focus = c;
             break;
     }
     plan.window = std::move(view.window());
