@@ -40,14 +40,16 @@ bool IsVerdict(const std::string& text) {
 }
 
 // The German reason of a failed save.
-std::string SaveFailure(const QSaveFile& file) {
+std::string SaveFailure(const QSaveFile& file, const QString& path) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists()) return "Den Ordner gibt es nicht.";
+    if (!folder.isDir()) return "Der Ordner ist eine Datei.";
+    if (QFileInfo(path).isDir()) return "An dieser Stelle steht ein Ordner.";
     std::string reason;
     switch (file.error()) {
         case QFileDevice::OpenError:
         case QFileDevice::PermissionsError:
-            reason =
-                "Die Datei lässt sich dort nicht anlegen (fehlende Schreibrechte oder "
-                "der Ordner existiert nicht).";
+            reason = "Die Datei lässt sich dort nicht anlegen (keine Schreibrechte).";
             break;
         case QFileDevice::WriteError:
         case QFileDevice::ResourceError:
@@ -60,7 +62,7 @@ std::string SaveFailure(const QSaveFile& file) {
             reason = "Die Datei ließ sich nicht schreiben.";
             break;
     }
-    return reason + "\n(" + file.errorString().toStdString() + ")";
+    return reason;
 }
 
 }  // namespace
@@ -179,6 +181,9 @@ void MainWindow::restore(const Snapshot& s) {
     st_ = s.st;
     verdict_ = s.verdict;
     applyWindow(*s.window);
+    // The focus as put back is where the student's next focus move starts from.
+    QWidget* focus = QApplication::focusWidget();
+    lastFocus_ = focus != nullptr && focus->window() == this ? focus : nullptr;
     restoring_ = false;
     lastWindow_ = s.window;
     settled_ = s;
@@ -240,7 +245,8 @@ bool MainWindow::redo() {
 PlanStatus MainWindow::planStatus() const {
     PlanStatus s;
     s.file = file_;
-    s.unsaved = (steps_.empty() ? 0 : steps_.back().id) != savedStepId_;
+    // Changes count from the last save or open; before either there is nothing to lose to a file.
+    s.unsaved = !file_.isEmpty() && (steps_.empty() ? 0 : steps_.back().id) != savedStepId_;
     s.undo = static_cast<int>(steps_.size());
     s.redo = static_cast<int>(redo_.size());
     return s;
@@ -271,7 +277,7 @@ bool MainWindow::savePlan(const QString& file) {
                         static_cast<qint64>(text.size()) &&
                     out.commit();
     if (!ok) {
-        const std::string reason = SaveFailure(out);
+        const std::string reason = SaveFailure(out, path);
         out.cancelWriting();
         informFile("Der Plan konnte nicht gespeichert werden:\n" + path.toStdString() + "\n\n" +
                    reason + "\n\nDie bisherige Datei ist unverändert.");

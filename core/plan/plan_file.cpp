@@ -1,5 +1,5 @@
 #include <cerrno>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -268,10 +268,24 @@ ReadResult ReadPlan(std::string_view text) {
 
 LoadResult LoadFile(const std::string& path) {
     LoadResult result;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status)) {
+        result.error = "Die Datei gibt es nicht.";
+        return result;
+    }
+    if (std::filesystem::is_directory(status)) {
+        result.error = "Das ist ein Ordner, keine Datei.";
+        return result;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        result.error = "Das ist keine gewöhnliche Datei.";
+        return result;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        result.error =
-            std::string("Die Datei lässt sich nicht öffnen (") + std::strerror(errno) + ").";
+        result.error = errno == EACCES ? "Die Datei darf nicht gelesen werden."
+                                       : "Die Datei lässt sich nicht öffnen.";
         return result;
     }
     std::string text;

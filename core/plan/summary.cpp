@@ -83,9 +83,21 @@ std::vector<Difference> Compare(const Summary& stored, const Summary& replayed) 
     number("Durchschnitt", stored.durchschnitt, replayed.durchschnitt);
     number("Kurse", stored.kurse, replayed.kurse);
     number("Ergebnisse für die Gesamtqualifikation", stored.gqKurse, replayed.gqKurse);
-    for (std::size_t i = 0; i < TrafficLights().size(); ++i)
-        text("Ampel " + std::string(ControlName(TrafficLights()[i])), stored.ampeln[i],
-             replayed.ampeln[i]);
+    static constexpr std::array<std::string_view, 7> kLightLabels = {"Ampel 1.Hj.",
+                                                                     "Ampel 2.Hj.",
+                                                                     "Ampel 3.Hj.",
+                                                                     "Ampel 4.Hj.",
+                                                                     "Ampel Durchschnitt",
+                                                                     "Ampel Kurse",
+                                                                     "Ampel Gesamtqualifikation"};
+    auto colour = [](const std::string& word) -> std::string {
+        if (word == "green") return "grün";
+        if (word == "yellow") return "gelb";
+        if (word == "red") return "rot";
+        return word;
+    };
+    for (std::size_t i = 0; i < kLightLabels.size(); ++i)
+        text(std::string(kLightLabels[i]), colour(stored.ampeln[i]), colour(replayed.ampeln[i]));
     text("zulässig", stored.zulaessig ? "ja" : "nein", replayed.zulaessig ? "ja" : "nein");
     text("Urteil", stored.urteil, replayed.urteil);
     return out;
