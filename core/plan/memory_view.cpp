@@ -52,7 +52,7 @@ bool Usable(const WindowState& w, Control c) {
 }
 
 void MemoryView::Pick(Control c, int index) {
-    ControlState& s = w_.at(c);
+    ControlState& s = w_->at(c);
     if (!HasItems(c) || index < 0 || static_cast<std::size_t>(index) >= s.items.size())
         throw std::out_of_range("pick outside the items");
     s.index = index;
@@ -61,18 +61,18 @@ void MemoryView::Pick(Control c, int index) {
 
 void MemoryView::Type(Control c, const std::string& text) {
     if (!design::TakesTyping(c)) throw std::logic_error("typing into a control without a field");
-    ControlState& s = w_.at(c);
+    ControlState& s = w_->at(c);
     s.text = text;
     s.index = -1;
 }
 
 int MemoryView::ItemIndex(Control c) const {
-    return HasItems(c) ? w_.at(c).index : -1;
+    return HasItems(c) ? w_->at(c).index : -1;
 }
 
 void MemoryView::SetItemIndex(Control c, int index) {
     if (!HasItems(c)) return;
-    ControlState& s = w_.at(c);
+    ControlState& s = w_->at(c);
     const bool inRange = index >= 0 && static_cast<std::size_t>(index) < s.items.size();
     s.index = inRange ? index : -1;
     if (KindOf(c) == Kind::Combo) s.text = inRange ? s.items[static_cast<std::size_t>(index)] : "";
@@ -80,38 +80,38 @@ void MemoryView::SetItemIndex(Control c, int index) {
 
 void MemoryView::ClearItems(Control c) {
     if (!HasItems(c)) return;
-    ControlState& s = w_.at(c);
+    ControlState& s = w_->at(c);
     s.items.clear();
     s.index = -1;  // a combo box keeps the text of its edit field
 }
 
 void MemoryView::AddItem(Control c, const std::string& item) {
-    if (HasItems(c)) w_.at(c).items.push_back(item);
+    if (HasItems(c)) w_->at(c).items.push_back(item);
 }
 
 std::string MemoryView::Text(Control c) const {
-    return w_.at(c).text;
+    return w_->at(c).text;
 }
 
 void MemoryView::SetText(Control c, const std::string& text) {
     const Kind k = KindOf(c);
     if (k == Kind::Grid || k == Kind::StatusBar) return;
-    ControlState& s = w_.at(c);
+    ControlState& s = w_->at(c);
     s.text = text;
     if (k == Kind::Combo) s.index = -1;  // a text written into the edit field is no selection
 }
 
 void MemoryView::DropFocusInside(Control c) {
-    if (w_.focus && design::IsInside(*w_.focus, c)) w_.focus.reset();
+    if (w_->focus && design::IsInside(*w_->focus, c)) w_->focus.reset();
 }
 
 void MemoryView::SetEnabled(Control c, bool enabled) {
     if (!enabled) DropFocusInside(c);
-    w_.at(c).enabled = enabled;
+    w_->at(c).enabled = enabled;
 }
 
 void MemoryView::SetVisible(Control c, bool visible) {
-    ControlState& s = w_.at(c);
+    ControlState& s = w_->at(c);
     if (!visible) DropFocusInside(c);
     const bool shows = visible && !s.visible;
     s.visible = visible;
@@ -120,36 +120,36 @@ void MemoryView::SetVisible(Control c, bool visible) {
 }
 
 void MemoryView::SetColour(Control c, Colour colour) {
-    w_.at(c).colour = colour;
+    w_->at(c).colour = colour;
 }
 
 Colour MemoryView::GetColour(Control c) const {
-    return ShownColour(w_, c);
+    return ShownColour(*w_, c);
 }
 
 void MemoryView::SetFontColour(Control c, Colour colour) {
-    w_.at(c).fontColour = colour;
+    w_->at(c).fontColour = colour;
 }
 
 void MemoryView::SetLeft(Control c, int left) {
-    w_.at(c).left = left;
+    w_->at(c).left = left;
 }
 
 void MemoryView::SetFocus(Control c) {
     // A control that cannot take the focus now does not get it.
     for (std::optional<Control> p = c; p; p = design::Of(*p).parent)
-        if (!w_.at(*p).enabled || !w_.at(*p).visible) return;
-    w_.focus = c;
+        if (!w_->at(*p).enabled || !w_->at(*p).visible) return;
+    w_->focus = c;
 }
 
 void MemoryView::Repaint(Control) {}
 
 std::string MemoryView::Cell(int column, int row) const {
-    return w_.cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    return w_->cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
 }
 
 void MemoryView::SetCell(int column, int row, const std::string& text) {
-    w_.cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = text;
+    w_->cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) = text;
 }
 
 void MemoryView::SetStatusText(int panel, const std::string& text) {
@@ -170,8 +170,8 @@ void MemoryView::ShowMessage(const std::string& text) {
 }
 
 void MemoryView::Close() {
-    w_.closed = true;
-    w_.focus.reset();
+    w_->closed = true;
+    w_->focus.reset();
 }
 
 }  // namespace belegix::plan

@@ -66,11 +66,16 @@ class MemoryView : public View {
   public:
     using Answerer = std::function<DlgResult(const BoxRequest&)>;
 
-    explicit MemoryView(WindowState start = DesignedWindow()) : w_(std::move(start)) {}
+    // A window of its own, as the design builds it.
+    MemoryView() : own_(DesignedWindow()), w_(&own_) {}
+    // Works on `window` in place, which must outlive the view.
+    explicit MemoryView(WindowState& window) : w_(&window) {}
+    MemoryView(const MemoryView&) = delete;
+    MemoryView& operator=(const MemoryView&) = delete;
 
     void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
-    WindowState& window() { return w_; }
-    const WindowState& window() const { return w_; }
+    WindowState& window() { return *w_; }
+    const WindowState& window() const { return *w_; }
     const std::array<std::string, 4>& status() const { return status_; }
 
     // What the student does: picks item `index` (which must exist), or types `text`.
@@ -102,7 +107,8 @@ class MemoryView : public View {
     DlgResult Ask(const BoxRequest& box);
     void DropFocusInside(Control c);
 
-    WindowState w_;
+    WindowState own_;
+    WindowState* w_;
     std::array<std::string, 4> status_{};
     Answerer answerer_;
 };

@@ -18,6 +18,32 @@ namespace {
 
 constexpr std::string_view kFormatName = "belegix-plan";
 
+// The library's own reader into a JSON value, refusing deeply nested input as soon as it is met
+// (the library's reader with a callback rescans every array it adds to, which costs the square of
+// the number of actions).
+class DepthLimitedReader : public nlohmann::detail::json_sax_dom_parser<json> {
+  public:
+    explicit DepthLimitedReader(json& result) : json_sax_dom_parser(result, false) {}
+    bool start_object(std::size_t n) { return Enter() && json_sax_dom_parser::start_object(n); }
+    bool start_array(std::size_t n) { return Enter() && json_sax_dom_parser::start_array(n); }
+    bool end_object() {
+        --depth_;
+        return json_sax_dom_parser::end_object();
+    }
+    bool end_array() {
+        --depth_;
+        return json_sax_dom_parser::end_array();
+    }
+    bool tooDeep = false;
+
+  private:
+    bool Enter() {
+        tooDeep = tooDeep || ++depth_ > kMaxDepth;
+        return !tooDeep;
+    }
+    int depth_ = 0;
+};
+
 // A reason for a file that cannot be used; the message is German.
 struct Unusable {
     std::string reason;
@@ -221,18 +247,11 @@ ReadResult ReadPlan(std::string_view text) {
     ReadResult result;
     try {
         if (text.size() > kMaxFileBytes) throw Unusable{"Die Datei ist größer als 10 MB."};
-        // Deeply nested input is refused while it is read.
-        const json::parser_callback_t depthLimit = [](int depth, json::parse_event_t,
-                                                      json&) -> bool {
-            if (depth > kMaxDepth) throw Unusable{"Die Datei ist zu tief verschachtelt."};
-            return true;
-        };
         json o;
-        try {
-            o = json::parse(text.begin(), text.end(), depthLimit);
-        } catch (const json::exception&) {
-            throw Unusable{"Die Datei enthält kein gültiges JSON."};
-        }
+        DepthLimitedReader reader(o);
+        const bool read = json::sax_parse(text.begin(), text.end(), &reader);
+        if (reader.tooDeep) throw Unusable{"Die Datei ist zu tief verschachtelt."};
+        if (!read) throw Unusable{"Die Datei enthält kein gültiges JSON."};
         if (!o.is_object() || !o.contains("format") || o["format"] != kFormatName)
             throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
         PlanFile file;

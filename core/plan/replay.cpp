@@ -53,7 +53,8 @@ std::string_view ActionWord(ActionKind k) {
 
 PlanState StartState() {
     PlanState plan;
-    MemoryView view;
+    plan.window = DesignedWindow();
+    MemoryView view(plan.window);
     NullPrintStream printer;
     view.SetAnswerer([&plan](const BoxRequest& box) {
         if (box.kind == BoxKind::Plain && IsVerdict(box.text)) plan.verdict = box.text;
@@ -64,7 +65,6 @@ PlanState StartState() {
     StartPlanner(plan.st, view);
     view.SetFocus(Control::BitBtnHinweise);
     Dispatch(form, Control::ErgebnisBitBtn, Event::Activate);
-    plan.window = std::move(view.window());
     return plan;
 }
 
@@ -74,7 +74,7 @@ std::optional<std::string> Apply(PlanState& plan, const Action& a) {
     if (!Usable(plan.window, c))
         return "„" + std::string(ControlName(c)) + "“ ist in diesem Moment nicht bedienbar.";
 
-    MemoryView view(std::move(plan.window));
+    MemoryView view(plan.window);
     NullPrintStream printer;
     std::size_t next = 0;
     std::optional<std::string> error;
@@ -132,7 +132,6 @@ std::optional<std::string> Apply(PlanState& plan, const Action& a) {
             view.window().focus = c;
             break;
     }
-    plan.window = std::move(view.window());
     return error;
 }
 
