@@ -457,8 +457,9 @@ const ControlDesign& Of(Control c) {
             index.at(static_cast<std::size_t>(d.control)) = &d;
         return index;
     }();
-    const ControlDesign* d = byControl.at(static_cast<std::size_t>(c));
-    MustExist(d != nullptr, "control in the design table");
+    const auto i = static_cast<std::size_t>(c);
+    MustExist(i < byControl.size() && byControl[i] != nullptr, "control in the design table");
+    const ControlDesign* d = byControl[i];
     return *d;
 }
 
