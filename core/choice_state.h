@@ -75,6 +75,7 @@ struct KeyedArray {
     static std::size_t Index(Key k) {
         return static_cast<std::size_t>(static_cast<int>(k) - Offset);
     }
+    bool operator==(const KeyedArray&) const = default;
 };
 
 // Per-subject flags, indexed by subject key (rows 1 to 20).
@@ -128,6 +129,8 @@ struct ChoiceState {
 
     // Whether step 0 (intensive foreign language) opens on a reset; set by StartPlanner only.
     Flag IntSchrittAktiv = 0;
+
+    bool operator==(const ChoiceState&) const = default;
 };
 
 // The choice state as at the beginning. Kept: `IntSchrittAktiv`, the last period (`ZeitVon`,

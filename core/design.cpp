@@ -1,6 +1,8 @@
 #include "core/design.h"
 
 #include <algorithm>
+#include <array>
+#include <stdexcept>
 
 #include "core/help_texts.h"
 #include "core/must_exist.h"
@@ -448,11 +450,17 @@ const std::vector<ControlDesign>& Controls() {
 }
 
 const ControlDesign& Of(Control c) {
-    const auto& all = Controls();
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [c](const ControlDesign& d) { return d.control == c; });
-    MustExist(it != all.end(), "control in the design table");
-    return *it;
+    // Looked up for every view operation: an index by control, built once.
+    static const std::array<const ControlDesign*, kControlCount> byControl = [] {
+        std::array<const ControlDesign*, kControlCount> index{};
+        for (const ControlDesign& d : Controls())
+            index.at(static_cast<std::size_t>(d.control)) = &d;
+        return index;
+    }();
+    const auto i = static_cast<std::size_t>(c);
+    MustExist(i < byControl.size() && byControl[i] != nullptr, "control in the design table");
+    const ControlDesign* d = byControl[i];
+    return *d;
 }
 
 bool IsInside(Control inner, Control outer) {

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegion>
@@ -106,8 +107,13 @@ void PrepareApplication(QApplication& app) {
 }
 
 MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent)
-    : QWidget(parent), view_(boxes), form_{st_, view_, printer} {
+    : QWidget(parent),
+      recorder_(boxes, *this),
+      boxes_(boxes),
+      view_(recorder_),
+      form_{st_, view_, printer} {
     clock_ = [] { return QDateTime::currentDateTime(); };
+    buildMenu();
     build();
     view_.SetCloser([this] { close(); });
     view_.SetFocusDropped([this] {
@@ -141,7 +147,12 @@ void MainWindow::build() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(design::kClientWidth, design::kClientHeight);
+    // The designed client area lies below the menu bar; the window grows by the bar's height.
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, design::kClientWidth, menuHeight);
+    client_ = new QWidget(this);
+    client_->setGeometry(0, menuHeight, design::kClientWidth, design::kClientHeight);
+    setFixedSize(design::kClientWidth, design::kClientHeight + menuHeight);
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(Colour::InactiveCaption));
@@ -153,7 +164,7 @@ void MainWindow::build() {
     setFont(MakeFont({}));
 
     for (const design::ControlDesign& d : design::Controls()) {
-        QWidget* parent = d.parent ? widget(*d.parent) : this;
+        QWidget* parent = d.parent ? widget(*d.parent) : client_;
         QWidget* w = makeControl(d, parent);
         w->setObjectName(Q(ControlName(d.control)));
         w->setFont(MakeFont(d.font));
@@ -316,7 +327,55 @@ void MainWindow::connectControl(Control c, QWidget* w) {
 }
 
 void MainWindow::userEvent(Control c, Event e) {
-    Dispatch(form_, c, e);
+    // The program's own changes (a focus move inside a handler, a plan being put back) are no
+    // actions of the student.
+    if (depth_ > 0 || restoring_ || e == Event::Activate) {
+        Dispatch(form_, c, e);
+        return;
+    }
+    plan::Action action;
+    action.control = c;
+    switch (e) {
+        case Event::Click:
+            action.kind = plan::ActionKind::Click;
+            break;
+        case Event::Enter:
+            action.kind = plan::ActionKind::Enter;
+            break;
+        case Event::Change:
+        case Event::Activate:
+            action.kind = plan::ActionKind::Change;
+            // The value the control now holds: the item picked, or the text typed.
+            if (design::TakesPick(c) && view_.ItemIndex(c) >= 0) {
+                action.index = view_.ItemIndex(c);
+            } else if (design::TakesTyping(c)) {
+                action.text = view_.Text(c);
+            } else {
+                // A radio group without a selected option: nothing a person can do, and no
+                // handler listens to it.
+                Dispatch(form_, c, e);
+                return;
+            }
+            break;
+    }
+    // The widget already shows the student's input: the plan before it is the one last settled.
+    if (!pendingStart_) pendingStart_ = settled();
+    answers_ = &action.answers;
+    ++depth_;
+    const bool handled = Dispatch(form_, c, e);
+    --depth_;
+    answers_ = nullptr;
+    // A click or focus entry without a handler changes nothing; a change always changed the
+    // control.
+    if (!handled && e != Event::Change) return;
+    const bool typed = action.text.has_value();
+    actions_.push_back(std::move(action));
+    // Getting to a control (its focus handler) belongs to the step of what is done there.
+    if (e == Event::Enter) {
+        settled_ = capture();
+        return;
+    }
+    noteStep(typed ? std::optional<Control>(c) : std::nullopt);
 }
 
 void MainWindow::ActivateOnce() {
@@ -326,6 +385,9 @@ void MainWindow::ActivateOnce() {
     const std::vector<std::string> missing = MissingFonts();
     if (!missing.empty())
         view_.MessageDlg(MissingFontsText(missing), DlgType::Information, DlgButtons::Ok);
+    // The plan starts here.
+    pendingStart_.reset();
+    settled_ = capture();
 }
 
 std::vector<std::string> MissingFonts() {
@@ -484,6 +546,21 @@ void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     QWidget* before = lastFocus_;
     lastFocus_ = now;
     resumeFrom_ = nullptr;
+    if (restoring_) return;  // a plan put back runs no focus handler
+    if (depth_ == 0 && now != before) {
+        // The student moved the focus: recorded, so that a replay restores it too.
+        std::optional<Control> focused;
+        for (QWidget* w = now; w != nullptr && w != this && !focused; w = w->parentWidget())
+            focused = view_.ControlOf(w);
+        if (focused) {
+            if (!pendingStart_) pendingStart_ = settled();
+            plan::Action action;
+            action.control = *focused;
+            action.kind = plan::ActionKind::Focus;
+            actions_.push_back(std::move(action));
+            settled_ = capture();
+        }
+    }
     // Every control that now holds the focus but did not hold it before is entered, the
     // outermost first.
     std::vector<Control> entered;

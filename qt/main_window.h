@@ -7,17 +7,22 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/choice_state.h"
 #include "core/message_boxes.h"
+#include "core/plan/plan.h"
 #include "core/print_stream.h"
 #include "core/rules/events.h"
 #include "qt/widget_view.h"
 
 class QApplication;
+class QMenuBar;
 
 namespace belegix {
 
@@ -32,6 +37,22 @@ std::vector<std::string> MissingFonts();
 // Where a window whose frame has `frame`'s size goes in the available `area` of its screen:
 // centred, or at the area's top-left corner in each direction in which it does not fit.
 QPoint PlacedInside(const QRect& area, const QSize& frame);
+// The file dialogs of "Plan öffnen…" and "Plan speichern unter…": the chosen file, or nothing
+// when the student cancelled. The program shows real dialogs; the driver names files itself.
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<QString> OpenName(const QString& folder) = 0;
+    virtual std::optional<QString> SaveName(const QString& proposed) = 0;
+};
+
+// What the window knows about its plan file and its undo history.
+struct PlanStatus {
+    QString file;  // absolute path; empty before the first save or open
+    bool unsaved = false;
+    int undo = 0;
+    int redo = 0;
+};
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -62,8 +83,24 @@ class MainWindow : public QWidget {
     // `ShowClock` with the clock's current time and date.
     void tick();
 
-    // Runs the operation bound to `event` on `c` as a user event.
+    // Runs the operation bound to `event` on `c` as a user event; records it for the plan file
+    // and the undo history.
     void userEvent(Control c, Event event);
+
+    // The designed 862 x 637 area below the menu bar; every control of the design lies in it.
+    QWidget* clientArea() const { return client_; }
+
+    // "Rückgängig" and "Wiederholen": false when there is nothing to undo or redo.
+    bool undo();
+    bool redo();
+    // Saves the plan into `file` / opens the plan file `file`. A failure shows a box naming the
+    // file and the reason and changes nothing; false then.
+    bool savePlan(const QString& file);
+    bool openPlan(const QString& file);
+    PlanStatus planStatus() const;
+    // The student's actions since program start (or since the opened plan's start).
+    const std::vector<plan::Action>& actions() const { return actions_; }
+    void setFileDialogs(FileDialogs* dialogs) { dialogs_ = dialogs; }
 
   signals:
     void windowClosed();
@@ -75,6 +112,49 @@ class MainWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // Boxes pass through here: the answers to questions go into the action being recorded, and
+    // the verdict shown is kept for the plan's summary.
+    class RecordingBoxes : public MessageBoxes {
+      public:
+        RecordingBoxes(MessageBoxes& next, MainWindow& win) : next_(next), win_(win) {}
+        DlgResult Show(const BoxRequest& box) override;
+
+      private:
+        MessageBoxes& next_;
+        MainWindow& win_;
+    };
+    // The plan at one moment: the state, every control, the verdict, and how many actions led
+    // there. Window states are shared between snapshots that are equal.
+    struct Snapshot {
+        ChoiceState st;
+        std::shared_ptr<const plan::WindowState> window;
+        std::string verdict;
+        std::size_t actions = 0;
+    };
+    struct Step {
+        Snapshot before;
+        Snapshot after;
+        std::optional<Control> typedInto;  // keystrokes into one field are one step
+        std::uint64_t id = 0;
+        std::vector<plan::Action> actions;  // kept while the step waits to be redone
+    };
+
+    void buildMenu();
+    Snapshot capture();
+    const Snapshot& settled();
+    plan::WindowState captureWindow() const;
+    // Puts `s` into the window and the state without running any handler.
+    void restore(const Snapshot& s);
+    void applyWindow(const plan::WindowState& target);
+    void noteStep(std::optional<Control> typedInto);
+    void updateTitle();
+    void informFile(const std::string& text);
+    void openByDialog();
+    void saveByMenu();
+    void saveAsByDialog();
+    void quitByMenu();
+    void showAbout();
+
     void build();
     QWidget* makeControl(const design::ControlDesign& d, QWidget* parent);
     void connectControl(Control c, QWidget* w);
@@ -86,6 +166,8 @@ class MainWindow : public QWidget {
     // The next (or previous) control after `from` that Tab may visit now.
     QWidget* tabNeighbour(QWidget* from, bool next) const;
 
+    RecordingBoxes recorder_;
+    MessageBoxes& boxes_;
     ChoiceState st_;
     QtView view_;
     Form form_;
@@ -96,6 +178,23 @@ class MainWindow : public QWidget {
     // from, or the control that opened the period panel once the panel has closed again.
     QPointer<QWidget> resumeFrom_;
     QPointer<QWidget> panelOpener_;
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    FileDialogs* dialogs_ = nullptr;
+    // The plan record and the undo history.
+    std::vector<plan::Action> actions_;
+    std::vector<DlgResult>* answers_ = nullptr;  // of the action being dispatched
+    std::string verdict_;
+    int depth_ = 0;                         // user events being dispatched
+    bool restoring_ = false;                // the program puts a plan into the widgets
+    std::optional<Snapshot> settled_;       // the plan after the last recorded action
+    std::optional<Snapshot> pendingStart_;  // where the next step begins
+    std::vector<Step> steps_;
+    std::vector<Step> redo_;
+    std::uint64_t nextStepId_ = 0;
+    std::uint64_t savedStepId_ = 0;
+    std::shared_ptr<const plan::WindowState> lastWindow_;
+    QString file_;
     bool built_ = false;
     bool placed_ = false;
     bool activated_ = false;

@@ -165,6 +165,22 @@ void QtView::DropIndexKeepText(Control c) {
     edit->setCursorPosition(cursor);
 }
 
+void QtView::RestoreColour(Control c, std::optional<Colour> colour) {
+    if (colour) {
+        ApplyColour(c, *colour);
+        return;
+    }
+    Entry& e = At(c);
+    if (!e.colour) return;
+    // Painting the parent's colour underneath again: no own background any more.
+    ApplyColour(c, design::Of(c).parent ? GetColour(*design::Of(c).parent) : design::Of(c).colour);
+    e.colour.reset();
+    if (KindOf(c) != Kind::Button && KindOf(c) != Kind::Combo && KindOf(c) != Kind::Edit &&
+        KindOf(c) != Kind::Grid && KindOf(c) != Kind::Memo)
+        e.widget->setAutoFillBackground(false);
+    if (access::Describes(c)) UpdateAccessibleTexts(c);
+}
+
 QStringList QtView::Items(Control c) const {
     QStringList items;
     if (auto* box = qobject_cast<QComboBox*>(Widget(c))) {

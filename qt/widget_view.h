@@ -35,6 +35,10 @@ class QtView : public View {
     // Items of a combo box or radio group, empty for other controls.
     QStringList Items(Control c) const;
     Colour FontColour(Control c) const;
+    // The colour set on the control itself; unset while it shows its parent's.
+    std::optional<Colour> OwnColour(Control c) const { return At(c).colour; }
+    // Puts back a control's own colour, or lets it show its parent's again.
+    void RestoreColour(Control c, std::optional<Colour> colour);
     std::string StatusText(int panel) const;
 
     // Sets the accessible name of a control named by its caption, and the descriptions of the

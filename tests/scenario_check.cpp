@@ -7,8 +7,10 @@
 // arrays match when they have the same length and match element by element, a null element of
 // an expected array matching anything; other values must be equal. In the expected file, blank
 // lines and lines beginning with '#' are skipped, and one expected value may be written over
-// several lines. A line "#! exit N" expects exit status N instead of 0.
+// several lines. A line "#! exit N" expects exit status N instead of 0. "$CWD" in the expected
+// file stands for the directory the driver runs in (where relative file names of a script go).
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -99,7 +101,9 @@ Expected ReadExpected(const QString& name) {
         e.error = "cannot read " + name;
         return e;
     }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    const QStringList lines = QString::fromUtf8(file.readAll())
+                                  .replace(QStringLiteral("$CWD"), QDir::currentPath())
+                                  .split('\n');
     static const QRegularExpression exitLine(R"(^#!\s*exit\s+(\d+)\s*$)");
     QString pending;
     int start = 0;

@@ -184,25 +184,32 @@ void ShowVerdict(View& v) {
     const Colour average = v.GetColour(C::SemesterD);
     const Colour courses = v.GetColour(C::Kurse_ok);
     const Colour overall = v.GetColour(C::Gsq_ok);
+    const auto& verdicts = VerdictTexts();
     using enum Colour;
     if (average == Green && courses == Green && overall == Green)
-        v.ShowMessage("SUPER! Du hast eine optimale Wahl getroffen.");
+        v.ShowMessage(std::string(verdicts[0]));
     if (average == Green && courses == Green && overall == Yellow)
-        v.ShowMessage(
-            " Du hast eine zulässige Wahl getroffen. Allerdings kannst Du keinen weiteren Kurs "
-            "mehr einbringen!");
+        v.ShowMessage(std::string(verdicts[1]));
     if (average == Green && (courses == Yellow || courses == Red) &&
         (overall == Green || overall == Yellow))
-        v.ShowMessage(
-            " Du hast eine zulässige Wahl getroffen. Allerdings hast Du eine sehr hohe Anzahl an "
-            "Kursen und Stunden gewählt!");
-    if (average == Red)
-        v.ShowMessage(
-            " Du musst im Durchschnitt aller Halbjahre\n mindestens 34 Wochenstunden erreichen.\n "
-            "Wähle bitte weitere Kurse aus");
+        v.ShowMessage(std::string(verdicts[2]));
+    if (average == Red) v.ShowMessage(std::string(verdicts[3]));
 }
 
 }  // namespace
+
+const std::array<std::string_view, 4>& VerdictTexts() {
+    static constexpr std::array<std::string_view, 4> kVerdicts = {
+        "SUPER! Du hast eine optimale Wahl getroffen.",
+        " Du hast eine zulässige Wahl getroffen. Allerdings kannst Du keinen weiteren Kurs mehr "
+        "einbringen!",
+        " Du hast eine zulässige Wahl getroffen. Allerdings hast Du eine sehr hohe Anzahl an "
+        "Kursen und Stunden gewählt!",
+        " Du musst im Durchschnitt aller Halbjahre\n mindestens 34 Wochenstunden erreichen.\n "
+        "Wähle bitte weitere Kurse aus",
+    };
+    return kVerdicts;
+}
 
 Colour HalfYearColour(Counter hours) {
     if (hours == 0) return Colour::Neutral;

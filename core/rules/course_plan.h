@@ -3,6 +3,9 @@
 // the verdict.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "core/choice_state.h"
 #include "core/view.h"
 
@@ -14,6 +17,10 @@ void EvaluatePlan(ChoiceState& st, View& view);
 
 // `ErgebnisBitBtn` got the input focus: from now on each additional course re-evaluates.
 void KeepPlanEvaluated(ChoiceState& st);
+
+// The verdicts the evaluation may show, each in a plain box: optimal, admissible with no room for
+// a further course, admissible with very many courses, too few weekly hours.
+const std::array<std::string_view, 4>& VerdictTexts();
 
 // The traffic-light colour of one half-year's weekly hours (0 hours: neutral).
 Colour HalfYearColour(Counter hours);

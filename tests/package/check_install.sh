@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs into a scratch prefix, validates the desktop entry and the AppStream metadata, builds
+# Installs into a scratch prefix, validates the desktop entry, the AppStream metadata and the
+# plan-file MIME type, builds
 # the Debian package and checks its contents and dependencies.
 set -euo pipefail
 build=$1
@@ -10,17 +11,28 @@ trap 'rm -rf "$work"' EXIT
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 for f in usr/bin/belegix usr/share/applications/de.lindenhain.Belegix.desktop \
          usr/share/icons/hicolor/scalable/apps/de.lindenhain.Belegix.svg \
-         usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml; do
+         usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml \
+         usr/share/mime/packages/de.lindenhain.Belegix.xml; do
     [[ -e "$work/root/$f" ]] || { echo "not installed: /$f"; exit 1; }
 done
 desktop-file-validate "$work/root/usr/share/applications/de.lindenhain.Belegix.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml"
+# Plan files: a MIME type for *.belegix that the desktop entry opens with the file's name.
+mime=$work/root/usr/share/mime
+update-mime-database "$mime"
+grep -q "application/x-belegix-plan:\*\.belegix" "$mime/globs2" ||
+    { echo "*.belegix is no application/x-belegix-plan"; exit 1; }
+desktop=$work/root/usr/share/applications/de.lindenhain.Belegix.desktop
+grep -q "^MimeType=.*application/x-belegix-plan;" "$desktop" ||
+    { echo "the desktop entry does not declare the plan type"; exit 1; }
+grep -q "^Exec=belegix %f$" "$desktop" || { echo "the desktop entry passes no file"; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null)
 deb=$(ls "$work"/pkg/*.deb)
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/belegix ./usr/share/applications/de.lindenhain.Belegix.desktop \
-         ./usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml; do
+         ./usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml \
+         ./usr/share/mime/packages/de.lindenhain.Belegix.xml; do
     grep -q " $f\$" <<<"$contents" || { echo "missing in package: $f"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)

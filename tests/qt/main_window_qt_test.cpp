@@ -76,7 +76,10 @@ TEST(MainWindowQt, ObjectNamesAndFixedSize) {
     test::NullPrinter printer;
     MainWindow win(boxes, printer);
     EXPECT_EQ(win.objectName(), "KurswahlenLiH");
-    EXPECT_EQ(win.size(), QSize(862, 637));
+    // The designed client area lies below the menu bar, which widens nothing.
+    EXPECT_EQ(win.clientArea()->size(), QSize(862, 637));
+    EXPECT_EQ(win.clientArea()->geometry().bottom(), win.height() - 1);
+    EXPECT_EQ(win.width(), 862);
     EXPECT_EQ(win.minimumSize(), win.maximumSize());
     for (Control c : AllControls()) {
         const QString name =
@@ -136,7 +139,7 @@ TEST(MainWindowQt, PlanGridAndStacking) {
     win.widget(Control::MemoHead2)->hide();
     QWidget* memo1 = win.widget(Control::Memo1);
     for (const QPoint p : {QPoint(30, 85), QPoint(100, 120), QPoint(40, 150), QPoint(200, 150)}) {
-        QWidget* hit = win.childAt(p);
+        QWidget* hit = win.clientArea()->childAt(p);
         EXPECT_TRUE(hit == memo1 || memo1->isAncestorOf(hit)) << p.x() << "," << p.y();
     }
     // A button that stands 2 px out beside a memo or panel in front of it shows no strip there.
@@ -149,18 +152,18 @@ TEST(MainWindowQt, PlanGridAndStacking) {
     EXPECT_GE(grid->viewport()->height(), cells.height());
     const QPoint besideMemo(234, 150);
     EXPECT_EQ(win.widget(Control::IntFSprBitBtn)->geometry().right(), besideMemo.x());
-    EXPECT_NE(win.childAt(besideMemo), win.widget(Control::IntFSprBitBtn));
+    EXPECT_NE(win.clientArea()->childAt(besideMemo), win.widget(Control::IntFSprBitBtn));
     const QPoint besidePanel(234, 345);
-    EXPECT_EQ(win.childAt(besidePanel), win.widget(Control::ProfilBitBtn));
+    EXPECT_EQ(win.clientArea()->childAt(besidePanel), win.widget(Control::ProfilBitBtn));
     win.widget(Control::ZusatzPanel)->show();
-    EXPECT_NE(win.childAt(besidePanel), win.widget(Control::ProfilBitBtn));
+    EXPECT_NE(win.clientArea()->childAt(besidePanel), win.widget(Control::ProfilBitBtn));
     win.widget(Control::ZusatzPanel)->hide();
-    EXPECT_EQ(win.childAt(besidePanel), win.widget(Control::ProfilBitBtn));
+    EXPECT_EQ(win.clientArea()->childAt(besidePanel), win.widget(Control::ProfilBitBtn));
 
     win.widget(Control::MemoIntro)->show();
     QWidget* intro = win.widget(Control::MemoIntro);
     for (const QPoint p : {QPoint(100, 120), QPoint(300, 300), QPoint(700, 500)}) {
-        QWidget* hit = win.childAt(p);
+        QWidget* hit = win.clientArea()->childAt(p);
         EXPECT_TRUE(hit == intro || intro->isAncestorOf(hit)) << p.x() << "," << p.y();
     }
 }
@@ -176,16 +179,17 @@ TEST(MainWindowQt, SharedPalettesDrawWhatThePlainStyleDraws) {
     // Step 1 drawn open, then closed: its options drawn enabled, then disabled in the same
     // colours.
     win.userEvent(Control::BitBtnHinweise, Event::Click);
-    win.grab();
+    win.clientArea()->grab();
     win.view().SetItemIndex(Control::ProfilRadioGroup, 0);
     win.userEvent(Control::ProfilBitBtn, Event::Click);
     QApplication::processEvents();
     ASSERT_FALSE(win.widget(Control::ProfilRadioGroup)->isEnabled());
     ASSERT_NE(dynamic_cast<SharedPaletteStyle*>(QApplication::style()), nullptr);
-    const QImage shared = win.grab().toImage();
+    // The designed area; the menu bar above it is drawn by the style itself.
+    const QImage shared = win.clientArea()->grab().toImage();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::processEvents();
-    const QImage plain = win.grab().toImage();
+    const QImage plain = win.clientArea()->grab().toImage();
     PrepareApplication(*qApp);
     ASSERT_EQ(shared.size(), plain.size());
     int differ = 0;

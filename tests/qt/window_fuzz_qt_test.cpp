@@ -8,12 +8,14 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@
 #include "core/rules/printing.h"
 #include "tests/qt/random_actions.h"
 #include "tests/qt/window_harness.h"
+#include "tools/drive/dump.h"
 
 namespace belegix::test {
 namespace {
@@ -120,10 +123,37 @@ std::vector<std::pair<std::string, Flag>> StepZeroFlags(const ChoiceState& st) {
 
 // ---------------------------------------------------------------------------------------------
 
+// Where two dumps first differ, as a path of keys.
+std::string FirstDifference(const nlohmann::json& a, const nlohmann::json& b,
+                            const std::string& path = "") {
+    if (a.type() != b.type()) return path + ": " + a.dump() + " / " + b.dump();
+    if (a.is_object()) {
+        for (auto it = a.begin(); it != a.end(); ++it) {
+            if (!b.contains(it.key())) return path + "/" + it.key() + " missing";
+            const std::string d = FirstDifference(it.value(), b[it.key()], path + "/" + it.key());
+            if (!d.empty()) return d;
+        }
+        for (auto it = b.begin(); it != b.end(); ++it)
+            if (!a.contains(it.key())) return path + "/" + it.key() + " added";
+        return "";
+    }
+    if (a.is_array()) {
+        if (a.size() != b.size()) return path + ": " + a.dump() + " / " + b.dump();
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const std::string d = FirstDifference(a[i], b[i], path + "/" + std::to_string(i));
+            if (!d.empty()) return d;
+        }
+        return "";
+    }
+    return a == b ? "" : path + ": " + a.dump() + " / " + b.dump();
+}
+
 class Fuzzer {
   public:
-    Fuzzer(std::uint64_t seed, std::int64_t actions)
-        : seed_(seed), actions_(actions), random_(seed) {
+    // With `planChecks`, undo and redo are tried after random actions and the plan is saved and
+    // opened again now and then, each compared with the window's dump.
+    Fuzzer(std::uint64_t seed, std::int64_t actions, bool planChecks = false)
+        : seed_(seed), actions_(actions), random_(seed), planChecks_(planChecks) {
         harness_.SetAnswerer([this](const BoxRequest& box) { return Answer(box); });
         harness_.SetPageCheck([this](const Page& page) { CheckPage(page); });
     }
@@ -133,9 +163,13 @@ class Fuzzer {
     bool Run(const std::function<void(std::int64_t)>& afterAction = {}) {
         Open();
         for (done_ = 0; done_ < actions_ && failure_.empty(); ++done_) {
+            lastType_ = false;
+            planBefore_ = planChecks_ ? PlanDump() : nlohmann::json();
             Step();
             if (afterAction) afterAction(done_ + 1);
+            if (planChecks_ && failure_.empty()) CheckPlan();
         }
+        if (planChecks_ && failure_.empty()) SaveAndOpen();
         if (!failure_.empty()) {
             std::ostringstream msg;
             msg << "seed " << seed_ << ", action " << done_
@@ -167,6 +201,7 @@ class Fuzzer {
 
     void Open() {
         harness_.Open();
+        if (planChecks_) stepDumps_ = {PlanDump()};
         ++counts_.windows;
         Note("# a new window");
         CheckAlways(Snapshot());
@@ -232,6 +267,7 @@ class Fuzzer {
 
     void Act(const Command& cmd) {
         MainWindow& win = harness_.win();
+        lastType_ = cmd.op == Op::Type;
         Before();
         const bool usable = cmd.op == Op::Tick || drive::Usable(win, cmd.control);
         const bool clicked = cmd.op == Op::Click && usable;
@@ -283,6 +319,75 @@ class Fuzzer {
     }
 
     bool OwnEnabled(Control c) { return drive::OwnEnabled(harness_.win().widget(c)); }
+
+    // The dump without what undo and open rightly leave alone: the clock, the plan's own status
+    // and the title that names the file.
+    nlohmann::json PlanDump() {
+        nlohmann::json d = nlohmann::json::parse(drive::DumpJson(harness_.win()).Dump())["dump"];
+        d.erase("plan");
+        d.erase("status");
+        d["window"].erase("title");
+        return d;
+    }
+    static nlohmann::json WithoutFocus(nlohmann::json d) {
+        d["window"].erase("focus");
+        return d;
+    }
+
+    // After each action: a new step ends where the action ended; undo goes back to where the
+    // step before ended, redo forward again.
+    void CheckPlan() {
+        MainWindow& win = harness_.win();
+        const int n = win.planStatus().undo;
+        const nlohmann::json now = PlanDump();
+        if (n == static_cast<int>(stepDumps_.size())) {
+            stepDumps_.push_back(now);
+        } else if (n + 1 == static_cast<int>(stepDumps_.size())) {
+            // Keystrokes into the field of the last step extend that step.
+            if (lastType_ && n > 0 && WithoutFocus(now) != WithoutFocus(planBefore_))
+                stepDumps_.back() = now;
+        } else {
+            return Fail("the undo steps went from " + std::to_string(stepDumps_.size() - 1) +
+                        " to " + std::to_string(n));
+        }
+        if (n > 0 && random_.Chance(25)) {
+            Note("undo");
+            if (!win.undo()) return Fail("undo refused with " + std::to_string(n) + " steps");
+            const std::string undone = FirstDifference(stepDumps_.at(n - 1), PlanDump());
+            if (!undone.empty())
+                return Fail("undo left the window unlike before the step: " + undone);
+            if (random_.Chance(20)) {
+                // Dropped for good: a new action after undo ends the redo.
+                stepDumps_.pop_back();
+                return;
+            }
+            Note("redo");
+            if (!win.redo()) return Fail("redo refused");
+            const std::string redone = FirstDifference(stepDumps_.at(n), PlanDump());
+            if (!redone.empty())
+                return Fail("redo left the window unlike after the step: " + redone);
+        }
+        if (random_.Chance(3)) SaveAndOpen();
+    }
+
+    // Saving and opening again gives the same window.
+    void SaveAndOpen() {
+        MainWindow& win = harness_.win();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("plan.belegix"));
+        const nlohmann::json before = PlanDump();
+        const std::int64_t boxes = counts_.boxes;
+        Note("save " + file.toStdString());
+        if (!win.savePlan(file)) return Fail("saving failed");
+        Note("open " + file.toStdString());
+        if (!win.openPlan(file))
+            return Fail("opening the saved plan failed: " +
+                        plan::OpenFile(file.toStdString()).error);
+        if (counts_.boxes != boxes) return Fail("opening the saved plan showed a box");
+        const std::string d = FirstDifference(before, PlanDump());
+        if (!d.empty()) return Fail("save and open changed the window: " + d);
+        stepDumps_ = {PlanDump()};
+    }
 
     void After() {
         for (const GridWrite& w : harness_.gridWrites())
@@ -425,6 +530,10 @@ class Fuzzer {
     std::deque<std::string> history_;
     std::vector<std::string> pendingAnswers_;
     Snap before_;
+    bool planChecks_ = false;
+    bool lastType_ = false;
+    nlohmann::json planBefore_;
+    std::vector<nlohmann::json> stepDumps_;  // [k]: the window right after step k (0: start)
     Counts counts_;
 };
 
@@ -491,6 +600,18 @@ TEST(WindowFuzz, ResidentMemoryStaysFlatOverLongUse) {
 #else
     EXPECT_LT(grown, 4 * 1024) << "resident memory grew by " << grown << " KiB";
 #endif
+}
+
+// The plan kept through random actions: undo after a step gives the window as it was before the
+// step, redo as after it, and a plan saved and opened again gives the same window.
+TEST(WindowPlan, UndoRedoSaveAndOpenKeepTheWindowUnderRandomActions) {
+    const auto first = static_cast<std::uint64_t>(EnvNumber("BELEGIX_PLAN_SEED", 20161101));
+    const std::int64_t runs = EnvNumber("BELEGIX_PLAN_RUNS", 2);
+    const std::int64_t actions = EnvNumber("BELEGIX_PLAN_ACTIONS", 300);
+    for (std::int64_t r = 0; r < runs; ++r) {
+        Fuzzer fuzzer(first + static_cast<std::uint64_t>(r), actions, true);
+        if (!fuzzer.Run()) break;
+    }
 }
 
 }  // namespace

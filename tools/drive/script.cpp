@@ -92,7 +92,8 @@ std::optional<Command> ParseLine(std::string_view line, int number, std::string&
         {"click", Op::Click}, {"pick", Op::Pick}, {"type", Op::Type},
         {"focus", Op::Focus}, {"key", Op::Key},   {"answer", Op::Answer},
         {"tick", Op::Tick},   {"dump", Op::Dump}, {"screenshot", Op::Screenshot},
-        {"close", Op::Close}};
+        {"close", Op::Close}, {"save", Op::Save}, {"open", Op::Open},
+        {"undo", Op::Undo},   {"redo", Op::Redo}};
     bool known = false;
     for (const Known& k : kOps)
         if (k.word == word) {
@@ -186,7 +187,9 @@ std::optional<Command> ParseLine(std::string_view line, int number, std::string&
             if (!noMore()) return std::nullopt;
             break;
         }
-        case Op::Screenshot: {
+        case Op::Screenshot:
+        case Op::Save:
+        case Op::Open: {
             if (rest.empty()) {
                 why = "a file name is missing";
                 return std::nullopt;
@@ -204,6 +207,8 @@ std::optional<Command> ParseLine(std::string_view line, int number, std::string&
         case Op::Tick:
         case Op::Dump:
         case Op::Close:
+        case Op::Undo:
+        case Op::Redo:
             if (!noMore()) return std::nullopt;
             break;
     }

@@ -12,7 +12,22 @@
 
 namespace belegix::drive {
 
-enum class Op { Click, Pick, Type, Focus, Key, Answer, Tick, Dump, Screenshot, Close };
+enum class Op {
+    Click,
+    Pick,
+    Type,
+    Focus,
+    Key,
+    Answer,
+    Tick,
+    Dump,
+    Screenshot,
+    Close,
+    Save,  // "Plan speichern unter…" with FILE
+    Open,  // "Plan öffnen…" with FILE
+    Undo,
+    Redo
+};
 
 struct Command {
     Op op = Op::Dump;
@@ -21,7 +36,7 @@ struct Command {
     Control control = Control::StatusBar1;
     bool focused = false;  // key: `-`, the control that has the focus, instead of a name
     int index = 0;         // pick
-    std::string text;  // type (unescaped), screenshot (the file name), key (the keys as written)
+    std::string text;      // type (unescaped), screenshot/save/open (the file name), key (the keys)
     DlgResult answer = DlgResult::Ok;
 };
 

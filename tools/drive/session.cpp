@@ -161,6 +161,18 @@ bool Driver::Run(const Command& cmd) {
         case Op::Close:
             win_.close();
             break;
+        case Op::Save:
+            win_.savePlan(QString::fromStdString(cmd.text));
+            break;
+        case Op::Open:
+            win_.openPlan(QString::fromStdString(cmd.text));
+            break;
+        case Op::Undo:
+            if (!win_.undo()) out_.write(Json::Object().Set("ignored", "undo"));
+            break;
+        case Op::Redo:
+            if (!win_.redo()) out_.write(Json::Object().Set("ignored", "redo"));
+            break;
     }
     QApplication::processEvents();
     if (win_.closed()) {

@@ -1,0 +1,360 @@
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "core/plan/plan.h"
+
+#ifndef BELEGIX_VERSION
+#define BELEGIX_VERSION "0"
+#endif
+
+namespace belegix::plan {
+
+using nlohmann::json;
+
+namespace {
+
+constexpr std::string_view kFormatName = "belegix-plan";
+
+// The library's own reader into a JSON value, refusing deeply nested input as soon as it is met
+// (the library's reader with a callback rescans every array it adds to, which costs the square of
+// the number of actions).
+class DepthLimitedReader : public nlohmann::detail::json_sax_dom_parser<json> {
+  public:
+    explicit DepthLimitedReader(json& result) : json_sax_dom_parser(result, false) {}
+    bool start_object(std::size_t n) { return Enter() && json_sax_dom_parser::start_object(n); }
+    bool start_array(std::size_t n) { return Enter() && json_sax_dom_parser::start_array(n); }
+    bool end_object() {
+        --depth_;
+        return json_sax_dom_parser::end_object();
+    }
+    bool end_array() {
+        --depth_;
+        return json_sax_dom_parser::end_array();
+    }
+    bool tooDeep = false;
+
+  private:
+    bool Enter() {
+        tooDeep = tooDeep || ++depth_ > kMaxDepth;
+        return !tooDeep;
+    }
+    int depth_ = 0;
+};
+
+// A reason for a file that cannot be used; the message is German.
+struct Unusable {
+    std::string reason;
+};
+
+std::string_view AnswerName(DlgResult r) {
+    switch (r) {
+        case DlgResult::Yes:
+            return "Yes";
+        case DlgResult::No:
+            return "No";
+        case DlgResult::Ok:
+            return "OK";
+        case DlgResult::Closed:
+            return "Closed";
+    }
+    return "Closed";
+}
+
+DlgResult AnswerFromName(const std::string& word) {
+    if (word == "Yes") return DlgResult::Yes;
+    if (word == "No") return DlgResult::No;
+    if (word == "Closed") return DlgResult::Closed;
+    throw Unusable{"Unbekannte Antwort „" + word + "“."};
+}
+
+json ActionJson(const Action& a) {
+    json o = json::object();
+    o["control"] = std::string(ControlName(a.control));
+    o["event"] = std::string(ActionWord(a.kind));
+    if (a.index) o["index"] = *a.index;
+    if (a.text) o["text"] = *a.text;
+    if (!a.answers.empty()) {
+        json answers = json::array();
+        for (DlgResult r : a.answers) answers.push_back(std::string(AnswerName(r)));
+        o["answers"] = std::move(answers);
+    }
+    return o;
+}
+
+json SummaryJson(const Summary& s) {
+    json o = json::object();
+    o["name"] = s.name;
+    o["vorname"] = s.vorname;
+    o["klasse"] = s.klasse;
+    o["schule"] = s.schule;
+    o["profil"] = s.profil;
+    o["pruefungsfaecher"] = s.pruefungsfaecher;
+    json grid = json::array();
+    for (const auto& row : s.grid) grid.push_back(row);
+    o["raster"] = std::move(grid);
+    o["wochenstunden"] = s.stunden;
+    o["durchschnitt"] = s.durchschnitt;
+    o["kurse"] = s.kurse;
+    o["gesamtqualifikation"] = s.gqKurse;
+    json lights = json::object();
+    for (std::size_t i = 0; i < TrafficLights().size(); ++i)
+        lights[std::string(ControlName(TrafficLights()[i]))] = s.ampeln[i];
+    o["ampeln"] = std::move(lights);
+    o["zulaessig"] = s.zulaessig;
+    o["urteil"] = s.urteil;
+    return o;
+}
+
+const json& Field(const json& o, const char* key) {
+    const auto it = o.find(key);
+    if (it == o.end()) throw Unusable{std::string("Das Feld „") + key + "“ fehlt."};
+    return *it;
+}
+
+std::string Text(const json& o, const char* key) {
+    const json& v = Field(o, key);
+    if (!v.is_string()) throw Unusable{std::string("Das Feld „") + key + "“ ist kein Text."};
+    return v.get<std::string>();
+}
+
+std::int64_t Number(const json& o, const char* key) {
+    const json& v = Field(o, key);
+    if (!v.is_number_integer())
+        throw Unusable{std::string("Das Feld „") + key + "“ ist keine ganze Zahl."};
+    return v.get<std::int64_t>();
+}
+
+template <std::size_t N>
+std::array<std::string, N> Texts(const json& v, const char* key) {
+    if (!v.is_array() || v.size() != N)
+        throw Unusable{std::string("Das Feld „") + key + "“ hat nicht " + std::to_string(N) +
+                       " Einträge."};
+    std::array<std::string, N> out;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!v[i].is_string())
+            throw Unusable{std::string("Das Feld „") + key + "“ enthält keinen Text."};
+        out[i] = v[i].get<std::string>();
+    }
+    return out;
+}
+
+Summary SummaryFrom(const json& o) {
+    if (!o.is_object()) throw Unusable{"Die Zusammenfassung ist kein Objekt."};
+    Summary s;
+    s.name = Text(o, "name");
+    s.vorname = Text(o, "vorname");
+    s.klasse = Text(o, "klasse");
+    s.schule = Text(o, "schule");
+    s.profil = Text(o, "profil");
+    s.pruefungsfaecher = Texts<5>(Field(o, "pruefungsfaecher"), "pruefungsfaecher");
+    const json& grid = Field(o, "raster");
+    if (!grid.is_array() || grid.size() != static_cast<std::size_t>(kGridRows))
+        throw Unusable{"Das Raster hat nicht " + std::to_string(kGridRows) + " Zeilen."};
+    for (std::size_t r = 0; r < grid.size(); ++r)
+        s.grid[r] = Texts<kGridColumns>(grid[r], "raster");
+    const json& hours = Field(o, "wochenstunden");
+    if (!hours.is_array() || hours.size() != 4)
+        throw Unusable{"Das Feld „wochenstunden“ hat nicht 4 Einträge."};
+    for (std::size_t n = 0; n < 4; ++n) {
+        if (!hours[n].is_number_integer())
+            throw Unusable{"Das Feld „wochenstunden“ enthält keine ganze Zahl."};
+        s.stunden[n] = hours[n].get<std::int64_t>();
+    }
+    s.durchschnitt = Number(o, "durchschnitt");
+    s.kurse = Number(o, "kurse");
+    s.gqKurse = Number(o, "gesamtqualifikation");
+    const json& lights = Field(o, "ampeln");
+    if (!lights.is_object()) throw Unusable{"Das Feld „ampeln“ ist kein Objekt."};
+    for (std::size_t i = 0; i < TrafficLights().size(); ++i)
+        s.ampeln[i] = Text(lights, std::string(ControlName(TrafficLights()[i])).c_str());
+    const json& ok = Field(o, "zulaessig");
+    if (!ok.is_boolean()) throw Unusable{"Das Feld „zulaessig“ ist nicht true oder false."};
+    s.zulaessig = ok.get<bool>();
+    s.urteil = Text(o, "urteil");
+    return s;
+}
+
+Action ActionFrom(const json& o, std::size_t number) {
+    const std::string where = "Aktion " + std::to_string(number) + ": ";
+    try {
+        if (!o.is_object()) throw Unusable{"keine Aktion."};
+        Action a;
+        const std::string control = Text(o, "control");
+        const auto c = ControlFromName(control);
+        if (!c) throw Unusable{"unbekanntes Bedienelement „" + control + "“."};
+        a.control = *c;
+        const std::string event = Text(o, "event");
+        if (event == "click")
+            a.kind = ActionKind::Click;
+        else if (event == "change")
+            a.kind = ActionKind::Change;
+        else if (event == "enter")
+            a.kind = ActionKind::Enter;
+        else if (event == "focus")
+            a.kind = ActionKind::Focus;
+        else
+            throw Unusable{"unbekanntes Ereignis „" + event + "“."};
+        if (o.contains("index")) {
+            const std::int64_t index = Number(o, "index");
+            if (index < -1 || index > 1000)
+                throw Unusable{"unmögliche Auswahl " + std::to_string(index) + "."};
+            a.index = static_cast<int>(index);
+        }
+        if (o.contains("text")) {
+            a.text = Text(o, "text");
+            if (a.text->size() > kMaxTextBytes) throw Unusable{"der Text ist zu lang."};
+        }
+        if (o.contains("answers")) {
+            const json& answers = o["answers"];
+            if (!answers.is_array() || answers.size() > 64)
+                throw Unusable{"die Antworten sind keine Liste."};
+            for (const json& w : answers) {
+                if (!w.is_string()) throw Unusable{"eine Antwort ist kein Text."};
+                a.answers.push_back(AnswerFromName(w.get<std::string>()));
+            }
+        }
+        return a;
+    } catch (const Unusable& u) {
+        throw Unusable{where + u.reason};
+    }
+}
+
+}  // namespace
+
+std::string ProgramVersion() {
+    return std::string("Belegix-LiH ") + BELEGIX_VERSION;
+}
+
+std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,
+                      const std::string& savedUtc) {
+    json o = json::object();
+    o["format"] = std::string(kFormatName);
+    o["formatVersion"] = kFormatVersion;
+    o["program"] = ProgramVersion();
+    o["saved"] = savedUtc;
+    json list = json::array();
+    for (const Action& a : actions) list.push_back(ActionJson(a));
+    o["actions"] = std::move(list);
+    o["summary"] = SummaryJson(Summarise(plan));
+    // Invalid UTF-8 (never produced by the window) is replaced rather than thrown.
+    return o.dump(1, ' ', false, json::error_handler_t::replace) + "\n";
+}
+
+ReadResult ReadPlan(std::string_view text) {
+    ReadResult result;
+    try {
+        if (text.size() > kMaxFileBytes) throw Unusable{"Die Datei ist größer als 10 MB."};
+        json o;
+        DepthLimitedReader reader(o);
+        const bool read = json::sax_parse(text.begin(), text.end(), &reader);
+        if (reader.tooDeep) throw Unusable{"Die Datei ist zu tief verschachtelt."};
+        if (!read) throw Unusable{"Die Datei enthält kein gültiges JSON."};
+        if (!o.is_object() || !o.contains("format") || o["format"] != kFormatName)
+            throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
+        PlanFile file;
+        const std::int64_t version = Number(o, "formatVersion");
+        if (version > kFormatVersion)
+            throw Unusable{"Die Datei stammt aus einer neueren Programmversion (Format " +
+                           std::to_string(version) + ")."};
+        if (version < 1)
+            throw Unusable{"Die Formatversion " + std::to_string(version) + " gibt es nicht."};
+        file.formatVersion = static_cast<int>(version);
+        file.program = o.contains("program") && o["program"].is_string()
+                           ? o["program"].get<std::string>()
+                           : "";
+        file.saved =
+            o.contains("saved") && o["saved"].is_string() ? o["saved"].get<std::string>() : "";
+        const json& actions = Field(o, "actions");
+        if (!actions.is_array()) throw Unusable{"Das Feld „actions“ ist keine Liste."};
+        if (actions.size() > kMaxActions)
+            throw Unusable{"Die Datei enthält mehr als " + std::to_string(kMaxActions) +
+                           " Aktionen."};
+        file.actions.reserve(actions.size());
+        for (std::size_t i = 0; i < actions.size(); ++i)
+            file.actions.push_back(ActionFrom(actions[i], i + 1));
+        if (o.contains("summary")) file.summary = SummaryFrom(o["summary"]);
+        result.file = std::move(file);
+    } catch (const Unusable& u) {
+        result.error = u.reason;
+    } catch (const std::exception&) {
+        result.error = "Die Datei ist beschädigt.";
+    }
+    return result;
+}
+
+LoadResult LoadFile(const std::string& path) {
+    LoadResult result;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status)) {
+        result.error = "Die Datei gibt es nicht.";
+        return result;
+    }
+    if (std::filesystem::is_directory(status)) {
+        result.error = "Das ist ein Ordner, keine Datei.";
+        return result;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        result.error = "Das ist keine gewöhnliche Datei.";
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.error = errno == EACCES ? "Die Datei darf nicht gelesen werden."
+                                       : "Die Datei lässt sich nicht öffnen.";
+        return result;
+    }
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxFileBytes) {
+            result.error = "Die Datei ist größer als 10 MB.";
+            return result;
+        }
+    }
+    if (in.bad()) {
+        result.error = "Die Datei lässt sich nicht lesen.";
+        return result;
+    }
+    result.text = std::move(text);
+    return result;
+}
+
+Opened OpenText(std::string_view text) {
+    Opened o;
+    ReadResult read = ReadPlan(text);
+    if (!read.file) {
+        o.error = read.error;
+        return o;
+    }
+    ReplayResult replay = Replay(read.file->actions);
+    if (!replay.plan) {
+        o.error = replay.error;
+        return o;
+    }
+    o.replayed = Summarise(*replay.plan);
+    if (read.file->summary) {
+        o.differences = Compare(*read.file->summary, o.replayed);
+    } else {
+        o.differences.push_back({"Zusammenfassung", "fehlt", "neu berechnet"});
+    }
+    o.plan = std::move(replay.plan);
+    o.file = std::move(read.file);
+    return o;
+}
+
+Opened OpenFile(const std::string& path) {
+    LoadResult load = LoadFile(path);
+    if (!load.error.empty()) {
+        Opened o;
+        o.error = load.error;
+        return o;
+    }
+    return OpenText(load.text);
+}
+
+}  // namespace belegix::plan
