@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -49,7 +50,7 @@ void DreiSprachenTest(ExamCheck& c) {
 
 void CheckProfilA(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::A);
-    c.Start(30);
+    c.Start(plan::kGqStart);
 
     // P1: Englisch, Französisch or Spanisch; the language obligation waits for the end.
     if (const auto s = c.Read(Control::Lk1Box); s && !c.RefuseIntensive(*s)) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -45,7 +46,7 @@ constexpr std::string_view kGqTextC =
 
 void CheckProfilC(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::C);
-    c.Start(30);
+    c.Start(plan::kGqStart);
     st.FspZahl = 0;
 
     // P1: the science is marked, but the science obligation waits for the second science.

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -48,14 +49,14 @@ constexpr std::string_view kGqTextKuMu =
 
 void CheckProfilKuMu(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::KuMu);
-    c.Start(30, /*kuMuZusatzMet=*/false);
+    c.Start(plan::kGqStart, /*kuMuZusatzMet=*/false);
 
     // P1 Kunst or Musik meets the arts obligation, but `KuMuBox` stays open for the second arts
     // subject; the subject counts in the baseline already.
     if (const auto s = c.Read(Control::Lk1Box)) {
         c.MarkExamSubject(*s, Position::P1);
         st.Erfuellt[Obligation::KuMu] = 1;
-        v.SetItemIndex(Control::KuMuBox, -1);
+        v.SetItemIndex(Control::KuMuBox, kNoItem);
         v.SetEnabled(Control::KuMuBox, true);
     }
 

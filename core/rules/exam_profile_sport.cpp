@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -57,7 +58,7 @@ void ApplySport(ExamCheck& c, Subject s, Position p) {
 
 void CheckProfilSport(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::Sport);
-    c.Start(32);
+    c.Start(plan::kGqStartWithAdditional);
     st.FspZahl = 0;
     st.NwZahlZusatz = 0;
 
@@ -85,7 +86,7 @@ void CheckProfilSport(ChoiceState& st, View& v) {
     // obligation.
     if (st.FspZahl == 2 || (st.FspZahl == 1 && st.IntGewaehlt == 1) || st.NwZahlZusatz == 2) {
         st.Erfuellt[Obligation::BExtra] = 1;
-        exam::ReplaceBExtra(v, exam::kBereitsErfuelltExtra);
+        exam::ReplaceBExtra(v, items::kAdditionalMet);
     }
 
     // The language obligation: by an exam subject, else by an intensive Französisch or
