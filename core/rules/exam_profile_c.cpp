@@ -22,8 +22,9 @@ using exam::Position;
 constexpr std::string_view kFelderTextC =
     "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt.";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextC =
+}  // namespace
+
+const std::string_view kGqTextC =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -41,8 +42,6 @@ constexpr std::string_view kGqTextC =
     "Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern müssen "
     "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
     "Gesamtqualifikation eingebracht werden. ";
-
-}  // namespace
 
 void CheckProfilC(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::C);

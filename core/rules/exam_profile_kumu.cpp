@@ -25,8 +25,9 @@ constexpr std::string_view kMusikZusatz =
     "Im künstlerisch-musischen Profil mit Musik als P1-Fach musst Du zwei Kurse in KUNST oder DS "
     "zusätzlich einbringen!";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextKuMu =
+}  // namespace
+
+const std::string_view kGqTextKuMu =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -44,8 +45,6 @@ constexpr std::string_view kGqTextKuMu =
     "die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern müssen unabhängig von "
     "ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die Gesamtqualifikation "
     "eingebracht werden ";
-
-}  // namespace
 
 void CheckProfilKuMu(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::KuMu);

@@ -24,8 +24,18 @@ constexpr std::string_view kIntensivFr =
 constexpr std::string_view kIntensivSn =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach gewählt werden!";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextSport =
+// The effect of a subject at P2 to P5: a language only flags the language obligation (its box
+// follows after all boxes are read) and counts twice; a science counts toward the additional
+// obligation.
+void ApplySport(ExamCheck& c, Subject s, Position p) {
+    c.Apply(s, p, FspMark::FlagOnly);
+    if (exam::IsForeignLanguage(s)) ++c.st.FspZahlSport;
+    if (exam::IsScience(s)) ++c.st.NwZahlZusatz;
+}
+
+}  // namespace
+
+const std::string_view kGqTextSport =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -44,17 +54,6 @@ constexpr std::string_view kGqTextSport =
     "Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern müssen "
     "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
     "Gesamtqualifikation eingebracht werden. ";
-
-// The effect of a subject at P2 to P5: a language only flags the language obligation (its box
-// follows after all boxes are read) and counts twice; a science counts toward the additional
-// obligation.
-void ApplySport(ExamCheck& c, Subject s, Position p) {
-    c.Apply(s, p, FspMark::FlagOnly);
-    if (exam::IsForeignLanguage(s)) ++c.st.FspZahlSport;
-    if (exam::IsScience(s)) ++c.st.NwZahlZusatz;
-}
-
-}  // namespace
 
 void CheckProfilSport(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::Sport);
