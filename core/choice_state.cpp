@@ -1,5 +1,7 @@
 #include "core/choice_state.h"
 
+#include "core/plan_limits.h"
+
 namespace belegix {
 
 namespace {
@@ -69,8 +71,8 @@ void ResetState(ChoiceState& st) {
     st.NurEineFs = 0;
 
     // Two-hour courses lie in half-years 1 and 2 until a period is chosen.
-    st.KursSpalte1.Fill(2);
-    st.KursSpalte2.Fill(3);
+    st.KursSpalte1.Fill(plan::HalfYearColumn(1));
+    st.KursSpalte2.Fill(plan::HalfYearColumn(2));
     st.ZeitOffen.Fill(0);
 
     st.FelderOk = 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "core/box_items.h"
 #include "core/help_texts.h"
 #include "core/must_exist.h"
 
@@ -129,9 +130,7 @@ ControlDesign Edit(Control c, int top, int maxLength, std::string_view text = ""
 }
 
 std::vector<ControlDesign> Build() {
-    const std::vector<std::string_view> kProfiles = {"sprachlich", "künstlerisch-musisch",
-                                                     "gesellschaftswissenschaftlich",
-                                                     "mathematisch-naturwissensch.", "sportlich"};
+    using items::Texts;
     const Font kSmiley{"Wingdings", 21, true, false};
 
     std::vector<ControlDesign> d = {
@@ -172,7 +171,7 @@ std::vector<ControlDesign> Build() {
          .width = 161,
          .height = 24,
          .text = "Bitte auswählen!",
-         .items = {"Französisch", "Latein", "Spanisch", "keine"},
+         .items = Texts(items::Of(C::IntFSprComboBox)),
          .colour = Colour::White,
          .enabled = false},
         Button(C::IntHilfeBitBtn, {}, 24, 142, 65, 24, "Hilfe", Glyph::Help, false),
@@ -195,7 +194,7 @@ std::vector<ControlDesign> Build() {
          .top = 192,
          .width = 209,
          .height = 145,
-         .items = kProfiles,
+         .items = Texts<items::ProfileItem>(items::kProfiles),
          .colour = Colour::Silver,
          .font = kSmall},
         Button(C::ProfilHilfeBitBtn, {}, 24, 336, 65, 24, "Hilfe", Glyph::Help),
@@ -226,7 +225,7 @@ std::vector<ControlDesign> Build() {
          .top = 44,
          .width = 194,
          .height = 110,
-         .items = {"1. und 2. Halbjahr", "3. und 4. Halbjahr", "1. bis 4. Halbjahr"},
+         .items = Texts<items::PeriodItem>(items::kPeriods),
          .parentColour = true,
          .fontColour = Colour::White},
         Button(C::FZusatzkurseBitBtn, C::ZusatzPanel, 56, 160, 97, 24, "  Fertig", Glyph::AllDone),
@@ -260,22 +259,18 @@ std::vector<ControlDesign> Build() {
         InnerLabel(C::Label12, C::GroupBox2, 8, 248, "Naturwissenschaft", kLongCaption),
         InnerLabel(C::Label13, C::GroupBox2, 8, 280, "Sport"),
         InnerLabel(C::Label19, C::GroupBox2, 8, 312, "Zusatzauflage", kLongCaption),
-        Combo(C::DeBox, C::GroupBox2, 120, 16, 121, {"Deutsch", "bereits erfüllt"}),
-        Combo(C::FspBox, C::GroupBox2, 120, 48, 121,
-              {"Englisch", "Französisch", "Latein", "Spanisch", "bereits erfüllt"}),
-        Combo(C::KuMuBox, C::GroupBox2, 120, 80, 121,
-              {"Darst.Spiel", "Kunst", "Musik", "bereits erfüllt", ""}),
-        Combo(C::PoBox, C::GroupBox2, 120, 112, 121, {"Politik-W.", "bereits erfüllt"},
+        Combo(C::DeBox, C::GroupBox2, 120, 16, 121, Texts(items::Of(C::DeBox))),
+        Combo(C::FspBox, C::GroupBox2, 120, 48, 121, Texts(items::Of(C::FspBox))),
+        Combo(C::KuMuBox, C::GroupBox2, 120, 80, 121, Texts(items::Of(C::KuMuBox))),
+        Combo(C::PoBox, C::GroupBox2, 120, 112, 121, Texts(items::Of(C::PoBox)),
               Colour::PaleYellow),
-        Combo(C::GeBox, C::GroupBox2, 120, 144, 121, {"Geschichte", "bereits erfüllt"},
+        Combo(C::GeBox, C::GroupBox2, 120, 144, 121, Texts(items::Of(C::GeBox)),
               Colour::PaleYellow),
-        Combo(C::ReWnBox, C::GroupBox2, 120, 176, 121,
-              {"Religion", "Werte u. Normen", "bereits erfüllt"}, Colour::PaleYellow),
-        Combo(C::MaBox, C::GroupBox2, 120, 208, 121, {"Mathematik", "bereits erfüllt "}),
-        Combo(C::NaturBox, C::GroupBox2, 120, 240, 121,
-              {"Biologie", "Chemie", "Physik", "Informatik", "bereits erfüllt"}),
-        Combo(C::SpBox, C::GroupBox2, 120, 272, 121,
-              {"Sport", "befreit (Attest)", "bereits erfüllt"}),
+        Combo(C::ReWnBox, C::GroupBox2, 120, 176, 121, Texts(items::Of(C::ReWnBox)),
+              Colour::PaleYellow),
+        Combo(C::MaBox, C::GroupBox2, 120, 208, 121, Texts(items::Of(C::MaBox))),
+        Combo(C::NaturBox, C::GroupBox2, 120, 240, 121, Texts(items::Of(C::NaturBox))),
+        Combo(C::SpBox, C::GroupBox2, 120, 272, 121, Texts(items::Of(C::SpBox))),
         Combo(C::BExtraBox, C::GroupBox2, 93, 304, 148, {}),
         Button(C::AuflagenHilfeBitBtn, {}, 250, 432, 65, 25, "Hilfe", Glyph::Help),
         Button(C::AuflagenBitBtn, {}, 406, 432, 97, 25, "  Fertig", Glyph::AllDone),
@@ -291,14 +286,10 @@ std::vector<ControlDesign> Build() {
          .width = 233,
          .height = 24,
          .text = "Seminarfach",
-         .items = {"sprachlich", "musisch-künstlerisch", "gesellschaftswissenschaftlich",
-                   "mathematisch-naturwissenschaftlich", "sportlich"},
+         .items = Texts(items::kSeminarAreas),
          .colour = Colour::White,
          .enabled = false},
-        Combo(C::ZusatzBox, C::GroupBox3, 8, 48, 233,
-              {"Englisch", "Französisch", "Latein", "Spanisch", "Darst. Spiel", "Kunst", "Musik",
-               "Erdkunde", "Geschichte", "Politik-W.", "Religion", "Werte und Normen", "Biologie",
-               "Chemie", "Physik", "Informatik"}),
+        Combo(C::ZusatzBox, C::GroupBox3, 8, 48, 233, Texts(items::Of(C::ZusatzBox))),
         Button(C::KurseHilfeBitBtn, {}, 250, 568, 65, 25, "Hilfe", Glyph::Help),
         Button(C::WeiterBitBtn, {}, 406, 568, 97, 25, "Weiter", Glyph::Retry),
         {.control = C::PersDatenPanel,

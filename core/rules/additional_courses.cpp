@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/box_items.h"
+#include "core/plan_limits.h"
 #include "core/rules/course_plan.h"
 
 namespace belegix {
@@ -13,114 +15,66 @@ namespace {
 using C = Control;
 using enum Subject;
 
-// One item of `ZusatzBox`.
-struct ZusatzItem {
-    Subject subject;
-    std::string_view cell;  // "Z4" or "Z2"
-    // Already taken when this flag is set: PFach for some subjects, PKurs for others.
-    SubjectFlags ChoiceState::*takenFamily;
-};
-
-constexpr std::array<ZusatzItem, 16> kZusatzItems = {{
-    {En, "Z4", &ChoiceState::PFach},
-    {Fr, "Z4", &ChoiceState::PFach},
-    {La, "Z4", &ChoiceState::PFach},
-    {Sn, "Z4", &ChoiceState::PFach},
-    {Ds, "Z2", &ChoiceState::PKurs},
-    {Ku, "Z2", &ChoiceState::PKurs},
-    {Mu, "Z2", &ChoiceState::PKurs},
-    {Ek, "Z2", &ChoiceState::PKurs},
-    {Ge, "Z2", &ChoiceState::PKurs},
-    {Po, "Z2", &ChoiceState::PKurs},
-    {Re, "Z2", &ChoiceState::PFach},
-    {Wn, "Z2", &ChoiceState::PFach},
-    {Bi, "Z4", &ChoiceState::PFach},
-    {Ch, "Z4", &ChoiceState::PFach},
-    {Ph, "Z4", &ChoiceState::PFach},
-    {If, "Z4", &ChoiceState::PFach},
-}};
-
-const ZusatzItem* ZusatzItemAt(int index) {
-    if (index < 0 || index >= static_cast<int>(kZusatzItems.size())) return nullptr;
-    return &kZusatzItems[static_cast<std::size_t>(index)];
+// Whether the subject of a further course is taken already: for the two-hour arts and social
+// subjects an exam course, for the others an exam subject.
+bool Taken(const ChoiceState& st, Subject s) {
+    switch (s) {
+        case Ds:
+        case Ku:
+        case Mu:
+        case Ek:
+        case Ge:
+        case Po:
+            return st.PKurs[s] == 1;
+        default:
+            return st.PFach[s] == 1;
+    }
 }
 
 // What "Weiter" requires of a subject before it writes it: the subject is not an exam
-// course or exam subject, and not the step-3 obligation of `box` at `boxIndex`. A test that
-// does not apply is left out.
+// course or exam subject, and not the course picked in the step-3 box `box`. A test that does
+// not apply is left out.
 struct EnterRule {
     Subject subject;
     bool testPKurs;
     bool testPFach;
     std::optional<Control> box;
-    int boxIndex;
     std::string_view message;
 };
 
 // In the order in which the subjects are tested.
 constexpr std::array<EnterRule, 16> kEnterRules = {{
-    {En, true, true, C::FspBox, 0, "Englisch hast Du schon!"},
-    {Fr, true, true, C::FspBox, 1, "Französisch hast Du schon!"},
-    {La, true, true, C::FspBox, 2, "Latein hast Du schon!"},
-    {Sn, true, true, C::FspBox, 3, "Spanisch hast Du schon!"},
-    {Ds, true, false, std::nullopt, 0, "Darst. Spiel hast Du schon!"},
-    {Ku, true, false, std::nullopt, 0, "Kunst hast Du schon!"},
-    {Mu, true, false, std::nullopt, 0, "Musik hast Du schon!"},
-    {Po, true, false, std::nullopt, 0, "Politik hast Du schon!"},
-    {Ge, true, false, std::nullopt, 0, "Geschichte hast Du schon!"},
-    {Ek, true, false, std::nullopt, 0, "Erdkunde hast Du schon!"},
-    {Re, true, true, C::ReWnBox, 0, "Religion hast Du schon!"},
-    {Wn, false, false, C::ReWnBox, 1, "Werte und Normen hast Du schon!"},
-    {Ph, true, true, C::NaturBox, 2, "Physik hast Du schon!"},
-    {Ch, true, true, C::NaturBox, 1, "Chemie hast Du schon!"},
-    {Bi, true, true, C::NaturBox, 0, "Biologie hast Du schon!"},
-    {If, true, true, C::NaturBox, 3, "Informatik hast Du schon!"},
+    {En, true, true, C::FspBox, "Englisch hast Du schon!"},
+    {Fr, true, true, C::FspBox, "Französisch hast Du schon!"},
+    {La, true, true, C::FspBox, "Latein hast Du schon!"},
+    {Sn, true, true, C::FspBox, "Spanisch hast Du schon!"},
+    {Ds, true, false, std::nullopt, "Darst. Spiel hast Du schon!"},
+    {Ku, true, false, std::nullopt, "Kunst hast Du schon!"},
+    {Mu, true, false, std::nullopt, "Musik hast Du schon!"},
+    {Po, true, false, std::nullopt, "Politik hast Du schon!"},
+    {Ge, true, false, std::nullopt, "Geschichte hast Du schon!"},
+    {Ek, true, false, std::nullopt, "Erdkunde hast Du schon!"},
+    {Re, true, true, C::ReWnBox, "Religion hast Du schon!"},
+    {Wn, false, false, C::ReWnBox, "Werte und Normen hast Du schon!"},
+    {Ph, true, true, C::NaturBox, "Physik hast Du schon!"},
+    {Ch, true, true, C::NaturBox, "Chemie hast Du schon!"},
+    {Bi, true, true, C::NaturBox, "Biologie hast Du schon!"},
+    {If, true, true, C::NaturBox, "Informatik hast Du schon!"},
 }};
 
 bool MayEnter(const ChoiceState& st, const View& v, const EnterRule& r) {
     if (r.testPKurs && st.PKurs[r.subject] == 1) return false;
     if (r.testPFach && st.PFach[r.subject] == 1) return false;
-    if (r.box && v.ItemIndex(*r.box) == r.boxIndex) return false;
+    if (r.box && items::PickedSubject(v, *r.box) == r.subject) return false;
     return true;
 }
 
-// The two-hour subject whose period a `ZusatzBox` index asks, tested Ds, Ku, Mu, Po, Ge.
-std::optional<TwoHour> TwoHourOfZusatz(int index) {
-    switch (index) {
-        case 4:
-            return TwoHour::Ds;
-        case 5:
-            return TwoHour::Ku;
-        case 6:
-            return TwoHour::Mu;
-        case 9:
-            return TwoHour::Po;
-        case 8:
-            return TwoHour::Ge;
-        default:
-            return std::nullopt;
-    }
-}
-
-std::optional<TwoHour> TwoHourOfKuMu(int index) {
-    switch (index) {
-        case 0:
-            return TwoHour::Ds;
-        case 1:
-            return TwoHour::Ku;
-        case 2:
-            return TwoHour::Mu;
-        default:
-            return std::nullopt;  // "bereits erfüllt", the empty item, typed text
-    }
-}
-
+// The periods on offer: two half-years, and with `wholeCourse` all four as well.
 void FillPeriodOptions(View& v, bool wholeCourse) {
     v.ClearItems(C::RGZusatzkurse);
-    v.AddItem(C::RGZusatzkurse, std::string(kHalbjahr12));
-    v.AddItem(C::RGZusatzkurse, std::string(kHalbjahr34));
-    if (wholeCourse) v.AddItem(C::RGZusatzkurse, std::string(kHalbjahr1234));
-    v.SetItemIndex(C::RGZusatzkurse, -1);
+    for (const items::PeriodItem& p : items::kPeriods)
+        if (wholeCourse || p.to - p.from + 1 == 2) v.AddItem(C::RGZusatzkurse, std::string(p.text));
+    v.SetItemIndex(C::RGZusatzkurse, kNoItem);
 }
 
 void ShowPanel(ChoiceState& st, View& v) {
@@ -145,15 +99,16 @@ void StartAdditionalCourse(ChoiceState& st, View& v) {
 
 void ChooseCourse(ChoiceState& st, View& v, Control changed) {
     // Already taken: tested on `ZusatzBox` whichever box changed; no selection finds nothing.
-    if (const ZusatzItem* item = ZusatzItemAt(v.ItemIndex(C::ZusatzBox))) {
-        if ((st.*(item->takenFamily))[item->subject] == 1) {
+    if (const auto course = items::PickedSubject(v, C::ZusatzBox)) {
+        if (Taken(st, *course)) {
             v.MessageDlg(std::string(kSchonBelegt), DlgType::Information, DlgButtons::Ok);
             return;
         }
     }
 
     if (changed == C::ZusatzBox) {
-        if (auto x = TwoHourOfZusatz(v.ItemIndex(C::ZusatzBox))) st.ZeitOffen[*x] = 1;
+        if (const auto course = items::PickedSubject(v, C::ZusatzBox))
+            if (const auto x = items::TwoHourOf(*course)) st.ZeitOffen[*x] = 1;
         FillPeriodOptions(v, true);
         ShowPanel(st, v);
         v.SetEnabled(C::GroupBox3, false);
@@ -165,7 +120,9 @@ void ChooseCourse(ChoiceState& st, View& v, Control changed) {
     // A step-3 box: its course runs for two half-years, never all four.
     FillPeriodOptions(v, false);
     if (changed == C::KuMuBox) {
-        if (auto x = TwoHourOfKuMu(v.ItemIndex(C::KuMuBox))) st.ZeitOffen[*x] = 1;
+        // "bereits erfüllt", the empty item and typed text ask no period.
+        if (const auto course = items::PickedSubject(v, C::KuMuBox))
+            if (const auto x = items::TwoHourOf(*course)) st.ZeitOffen[*x] = 1;
     } else if (changed == C::PoBox) {
         st.ZeitOffen[TwoHour::Po] = 1;
     } else if (changed == C::GeBox) {
@@ -177,32 +134,21 @@ void ChooseCourse(ChoiceState& st, View& v, Control changed) {
 }
 
 void ConfirmPeriod(ChoiceState& st, View& v) {
-    int von = 0;
-    int bis = 0;
-    switch (v.ItemIndex(C::RGZusatzkurse)) {
-        case 0:
-            von = 1, bis = 2;
-            break;
-        case 1:
-            von = 3, bis = 4;
-            break;
-        case 2:
-            von = 1, bis = 4;
-            break;
-        default:
-            v.MessageDlg(std::string(kOptionWaehlen), DlgType::Information, DlgButtons::Ok);
-            return;
+    const items::PeriodItem* period = items::PickedPeriod(v);
+    if (period == nullptr) {
+        v.MessageDlg(std::string(kOptionWaehlen), DlgType::Information, DlgButtons::Ok);
+        return;
     }
-    st.ZeitVon = von;
-    st.ZeitBis = bis;
+    st.ZeitVon = period->from;
+    st.ZeitBis = period->to;
     v.SetVisible(C::ZusatzPanel, false);
     st.ZusatzPanelOffen = 0;
 
     for (int k = 0; k < kTwoHourCount; ++k) {
         const auto x = static_cast<TwoHour>(k);
         if (st.ZeitOffen[x] == 1) {
-            st.KursSpalte1[x] = st.ZeitVon + 1;
-            st.KursSpalte2[x] = st.ZeitBis + 1;
+            st.KursSpalte1[x] = plan::HalfYearColumn(st.ZeitVon);
+            st.KursSpalte2[x] = plan::HalfYearColumn(st.ZeitBis);
             st.ZeitOffen[x] = 0;
         }
     }
@@ -226,13 +172,15 @@ void EnterCourse(ChoiceState& st, View& v) {
         return;
     }
 
-    const int i = v.ItemIndex(C::ZusatzBox);
-    if (const ZusatzItem* item = ZusatzItemAt(i)) {
+    if (const items::BoxItem* item = items::Picked(v, C::ZusatzBox); item && item->subject) {
+        const std::string_view mark =
+            item->hours == 4 ? plan::kFurtherCourse4 : plan::kFurtherCourse2;
         for (const EnterRule& r : kEnterRules) {
-            if (r.subject != item->subject) continue;
+            if (r.subject != *item->subject) continue;
             if (MayEnter(st, v, r)) {
-                for (int col = st.ZeitVon + 1; col <= st.ZeitBis + 1; ++col)
-                    v.SetCell(col, Row(r.subject), std::string(item->cell));
+                for (int col = plan::HalfYearColumn(st.ZeitVon);
+                     col <= plan::HalfYearColumn(st.ZeitBis); ++col)
+                    v.SetCell(col, Row(r.subject), std::string(mark));
             } else {
                 v.ShowMessage(std::string(r.message));
             }

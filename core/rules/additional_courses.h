@@ -11,11 +11,6 @@ namespace belegix {
 
 inline constexpr std::string_view kSchonBelegt = "\nDieses Fach hast Du schon belegt!\n";
 
-// The options of `RGZusatzkurse`; the third is offered in step 4 only.
-inline constexpr std::string_view kHalbjahr12 = "1. und 2. Halbjahr";
-inline constexpr std::string_view kHalbjahr34 = "3. und 4. Halbjahr";
-inline constexpr std::string_view kHalbjahr1234 = "1. bis 4. Halbjahr";
-
 // The focus moves into the frame of step 4.
 void OpenAdditionalCourses(ChoiceState& st, View& view);
 // A click on the frame of step 4 itself.

@@ -1,6 +1,8 @@
 // Step 2 of the workflow: confirming the exam subjects and the check of each profile.
 #pragma once
 
+#include <string_view>
+
 #include "core/choice_state.h"
 #include "core/view.h"
 
@@ -15,6 +17,12 @@ void CheckProfilKuMu(ChoiceState& st, View& view);
 void CheckProfilB(ChoiceState& st, View& view);
 void CheckProfilC(ChoiceState& st, View& view);
 void CheckProfilSport(ChoiceState& st, View& view);
+
+// Why the exam subjects must not bring more than 36 half-year results, per profile.
+extern const std::string_view kGqTextA;
+extern const std::string_view kGqTextKuMu;
+extern const std::string_view kGqTextC;
+extern const std::string_view kGqTextSport;
 
 // Profiles B and sport: a language course already taken as an exam subject makes the
 // additional obligation unnecessary for a student with an intensive language.

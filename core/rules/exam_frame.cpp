@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/box_items.h"
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/steps.h"
 
@@ -13,25 +15,25 @@ void CheckExamSubjects(ChoiceState& st, View& v) {
     // Step 2 closes and step 3 opens before the check; a failing check undoes both by the reset.
     FinishStep(v, Step::ExamSubjects);
 
-    switch (v.ItemIndex(Control::ProfilRadioGroup)) {
-        case static_cast<int>(Profile::A):
+    const std::optional<Profile> profile = items::PickedProfile(v);
+    if (!profile) return;
+    switch (*profile) {
+        case Profile::A:
             CheckProfilA(st, v);
             break;
-        case static_cast<int>(Profile::KuMu):
+        case Profile::KuMu:
             CheckProfilKuMu(st, v);
             break;
-        case static_cast<int>(Profile::B):
+        case Profile::B:
             CheckProfilB(st, v);
             ZusatzauflageNichtNoetig(st, v);
             break;
-        case static_cast<int>(Profile::C):
+        case Profile::C:
             CheckProfilC(st, v);
             break;
-        case static_cast<int>(Profile::Sport):
+        case Profile::Sport:
             CheckProfilSport(st, v);
             ZusatzauflageNichtNoetig(st, v);
-            break;
-        default:
             break;
     }
 }
@@ -41,7 +43,7 @@ void ZusatzauflageNichtNoetig(ChoiceState& st, View& v) {
     const bool languageCourse =
         st.PKurs[En] == 1 || st.PKurs[Fr] == 1 || st.PKurs[La] == 1 || st.PKurs[Sn] == 1;
     if (st.IntGewaehlt == 1 && noBasicFrSn && languageCourse) {
-        exam::ReplaceBExtra(v, kBrauchstDuNicht);
+        exam::ReplaceBExtra(v, items::kAdditionalNotNeeded);
         st.Erfuellt[Obligation::BExtra] = 1;
     }
 }
@@ -152,25 +154,10 @@ Control BoxOf(Obligation k) {
 }
 
 int MetItemOf(Obligation k) {
-    switch (k) {
-        case Obligation::De:
-        case Obligation::Po:
-        case Obligation::Ge:
-        case Obligation::Ma:
-            return 1;
-        case Obligation::ReWn:
-        case Obligation::Sp:
-            return 2;
-        case Obligation::KuMu:
-        case Obligation::KuMuZusatz:
-            return 3;
-        case Obligation::Fsp:
-        case Obligation::Natur:
-            return 4;
-        case Obligation::BExtra:
-            return 0;
-    }
-    return 0;
+    // `BExtraBox` shows a met additional obligation as the single item of its own list.
+    if (k == Obligation::BExtra)
+        return items::IndexOf(items::kAdditionalNotNeeded, items::Means::Met);
+    return items::IndexOf(items::Of(BoxOf(k)), items::Means::Met);
 }
 
 void MarkMet(ChoiceState& st, View& v, Obligation k) {
@@ -183,10 +170,10 @@ void ShowMet(View& v, Obligation k) {
     v.SetEnabled(BoxOf(k), false);
 }
 
-void ReplaceBExtra(View& v, std::string_view item) {
+void ReplaceBExtra(View& v, std::span<const items::BoxItem> list) {
     v.ClearItems(Control::BExtraBox);
-    v.AddItem(Control::BExtraBox, std::string(item));
-    v.SetItemIndex(Control::BExtraBox, 0);
+    for (const items::BoxItem& item : list) v.AddItem(Control::BExtraBox, std::string(item.text));
+    v.SetItemIndex(Control::BExtraBox, items::IndexOf(list, items::Means::Met));
     v.SetEnabled(Control::BExtraBox, false);
 }
 
@@ -213,13 +200,13 @@ void ExamCheck::MarkExamSubject(Subject s, Position p) {
     st.PKurs[s] = 1;
     switch (p) {
         case Position::P1:
-            view.SetCell(1, Row(s), "P1");
+            view.SetCell(plan::kRoleColumn, Row(s), "P1");
             break;
         case Position::P2:
-            view.SetCell(1, Row(s), "P2");
+            view.SetCell(plan::kRoleColumn, Row(s), "P2");
             break;
         case Position::P3:
-            view.SetCell(1, Row(s), "P3");
+            view.SetCell(plan::kRoleColumn, Row(s), "P3");
             break;
         case Position::P4:
             st.P4[s] = 1;
@@ -300,7 +287,7 @@ void ExamCheck::ResetIfFailed() {
 }
 
 void ExamCheck::LimitRule(std::string_view longText) {
-    if (st.GqKurse > kGqLimit) {
+    if (st.GqKurse > plan::kGqLimit) {
         view.MessageDlg(std::string(longText), DlgType::Information, DlgButtons::Ok);
         ResetPlan(st, view);
     }

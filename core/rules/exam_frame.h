@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "core/choice_state.h"
@@ -42,12 +43,6 @@ inline constexpr std::string_view kKernText =
 inline constexpr std::string_view kKernTextZwei =
     "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
     "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
-// The item that replaces the list of `BExtraBox` when the additional obligation is met.
-inline constexpr std::string_view kBereitsErfuelltExtra = "Bereits erfüllt!";
-
-// The highest number of half-year results the exam subjects may bring into the overall
-// qualification.
-inline constexpr Counter kGqLimit = 36;
 
 // Subject classes.
 bool IsForeignLanguage(Subject s);            // En, Fr, La, Sn
@@ -76,8 +71,9 @@ int MetItemOf(Obligation k);
 void MarkMet(ChoiceState& st, View& view, Obligation k);
 // Only the box part of the above: item selected, box disabled.
 void ShowMet(View& view, Obligation k);
-// Replaces the items of `BExtraBox` by the single `item`, selects it and disables the box.
-void ReplaceBExtra(View& view, std::string_view item);
+// Replaces the items of `BExtraBox` by `list` (a single item meaning "met"), selects it and
+// disables the box.
+void ReplaceBExtra(View& view, std::span<const items::BoxItem> list);
 
 // One run of a profile's check.
 class ExamCheck {
@@ -126,7 +122,8 @@ class ExamCheck {
     bool Failed() const { return failed_; }
     // `ResetPlan` when the failure mark is set.
     void ResetIfFailed();
-    // When `GqKurse` exceeds 36: `longText` as an information box with OK, then `ResetPlan`.
+    // When `GqKurse` exceeds the overall qualification's limit: `longText` as an information box
+    // with OK, then `ResetPlan`.
     void LimitRule(std::string_view longText);
 
   private:

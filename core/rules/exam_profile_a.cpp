@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -20,8 +21,14 @@ using exam::Position;
 constexpr std::string_view kDreiFremdsprachen =
     "Es dürfen nicht drei Fremdsprachen als P1-, P2- oder P3-Fach gewählt werden";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextA =
+// Three foreign languages on raised level are refused.
+void DreiSprachenTest(ExamCheck& c) {
+    if (c.st.FspZahl == 3) c.Refuse(kDreiFremdsprachen);
+}
+
+}  // namespace
+
+const std::string_view kGqTextA =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -40,16 +47,9 @@ constexpr std::string_view kGqTextA =
     "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
     "Gesamtqualifikation eingebracht werden )-: ";
 
-// Three foreign languages on raised level are refused.
-void DreiSprachenTest(ExamCheck& c) {
-    if (c.st.FspZahl == 3) c.Refuse(kDreiFremdsprachen);
-}
-
-}  // namespace
-
 void CheckProfilA(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::A);
-    c.Start(30);
+    c.Start(plan::kGqStart);
 
     // P1: Englisch, Französisch or Spanisch; the language obligation waits for the end.
     if (const auto s = c.Read(Control::Lk1Box); s && !c.RefuseIntensive(*s)) {

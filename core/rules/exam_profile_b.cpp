@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -52,7 +53,7 @@ void CountScience(ChoiceState& st, Subject s) {
 
 void CheckProfilB(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::B);
-    c.Start(32);
+    c.Start(plan::kGqStartWithAdditional);
     st.FspZahl = 0;
     st.NwZahlZusatz = 0;
 
@@ -73,7 +74,7 @@ void CheckProfilB(ChoiceState& st, View& v) {
         if (*s == Po) {
             c.MeetObligationOf(Po, FspMark::Full);
         } else if (*s == Ek) {
-            v.SetItemIndex(Control::PoBox, 0);
+            v.SetItemIndex(Control::PoBox, items::IndexOf(items::Of(Control::PoBox), Po));
             st.GqKurse += 2;
         }
     }
@@ -97,7 +98,7 @@ void CheckProfilB(ChoiceState& st, View& v) {
     if (st.FspZahl == 2 || st.NwZahlZusatz == 2) {
         st.GqKurse += 2;
         st.Erfuellt[Obligation::BExtra] = 1;
-        exam::ReplaceBExtra(v, exam::kBereitsErfuelltExtra);
+        exam::ReplaceBExtra(v, items::kAdditionalMet);
     }
 
     if (exam::IntensiveLanguageNotExamined(st)) st.GqKurse += 2;

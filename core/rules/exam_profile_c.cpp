@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -21,8 +22,9 @@ using exam::Position;
 constexpr std::string_view kFelderTextC =
     "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt.";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextC =
+}  // namespace
+
+const std::string_view kGqTextC =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -41,11 +43,9 @@ constexpr std::string_view kGqTextC =
     "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
     "Gesamtqualifikation eingebracht werden. ";
 
-}  // namespace
-
 void CheckProfilC(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::C);
-    c.Start(30);
+    c.Start(plan::kGqStart);
     st.FspZahl = 0;
 
     // P1: the science is marked, but the science obligation waits for the second science.

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -24,8 +25,9 @@ constexpr std::string_view kMusikZusatz =
     "Im künstlerisch-musischen Profil mit Musik als P1-Fach musst Du zwei Kurse in KUNST oder DS "
     "zusätzlich einbringen!";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextKuMu =
+}  // namespace
+
+const std::string_view kGqTextKuMu =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -44,18 +46,16 @@ constexpr std::string_view kGqTextKuMu =
     "ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die Gesamtqualifikation "
     "eingebracht werden ";
 
-}  // namespace
-
 void CheckProfilKuMu(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::KuMu);
-    c.Start(30, /*kuMuZusatzMet=*/false);
+    c.Start(plan::kGqStart, /*kuMuZusatzMet=*/false);
 
     // P1 Kunst or Musik meets the arts obligation, but `KuMuBox` stays open for the second arts
     // subject; the subject counts in the baseline already.
     if (const auto s = c.Read(Control::Lk1Box)) {
         c.MarkExamSubject(*s, Position::P1);
         st.Erfuellt[Obligation::KuMu] = 1;
-        v.SetItemIndex(Control::KuMuBox, -1);
+        v.SetItemIndex(Control::KuMuBox, kNoItem);
         v.SetEnabled(Control::KuMuBox, true);
     }
 

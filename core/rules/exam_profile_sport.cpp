@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/plan_limits.h"
 #include "core/rules/exam_checks.h"
 #include "core/rules/exam_frame.h"
 
@@ -23,8 +24,18 @@ constexpr std::string_view kIntensivFr =
 constexpr std::string_view kIntensivSn =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach gewählt werden!";
 
-// Why the exam subjects must not bring more than 36 half-year results.
-constexpr std::string_view kGqTextSport =
+// The effect of a subject at P2 to P5: a language only flags the language obligation (its box
+// follows after all boxes are read) and counts twice; a science counts toward the additional
+// obligation.
+void ApplySport(ExamCheck& c, Subject s, Position p) {
+    c.Apply(s, p, FspMark::FlagOnly);
+    if (exam::IsForeignLanguage(s)) ++c.st.FspZahlSport;
+    if (exam::IsScience(s)) ++c.st.NwZahlZusatz;
+}
+
+}  // namespace
+
+const std::string_view kGqTextSport =
     "Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
     "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
     "überschritten wird. \r"
@@ -44,20 +55,9 @@ constexpr std::string_view kGqTextSport =
     "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
     "Gesamtqualifikation eingebracht werden. ";
 
-// The effect of a subject at P2 to P5: a language only flags the language obligation (its box
-// follows after all boxes are read) and counts twice; a science counts toward the additional
-// obligation.
-void ApplySport(ExamCheck& c, Subject s, Position p) {
-    c.Apply(s, p, FspMark::FlagOnly);
-    if (exam::IsForeignLanguage(s)) ++c.st.FspZahlSport;
-    if (exam::IsScience(s)) ++c.st.NwZahlZusatz;
-}
-
-}  // namespace
-
 void CheckProfilSport(ChoiceState& st, View& v) {
     ExamCheck c(st, v, Profile::Sport);
-    c.Start(32);
+    c.Start(plan::kGqStartWithAdditional);
     st.FspZahl = 0;
     st.NwZahlZusatz = 0;
 
@@ -85,7 +85,7 @@ void CheckProfilSport(ChoiceState& st, View& v) {
     // obligation.
     if (st.FspZahl == 2 || (st.FspZahl == 1 && st.IntGewaehlt == 1) || st.NwZahlZusatz == 2) {
         st.Erfuellt[Obligation::BExtra] = 1;
-        exam::ReplaceBExtra(v, exam::kBereitsErfuelltExtra);
+        exam::ReplaceBExtra(v, items::kAdditionalMet);
     }
 
     // The language obligation: by an exam subject, else by an intensive Französisch or

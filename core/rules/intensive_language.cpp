@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/box_items.h"
+#include "core/plan_limits.h"
 #include "core/rules/steps.h"
 
 namespace belegix {
@@ -12,8 +14,9 @@ using enum Subject;
 
 // The row of an intensive language: "Int" and a four-hour course in every half-year.
 void WriteIntensiveRow(View& v, Subject s) {
-    v.SetCell(1, Row(s), "Int");
-    for (int col = 2; col <= 5; ++col) v.SetCell(col, Row(s), "4*");
+    v.SetCell(plan::kRoleColumn, Row(s), "Int");
+    for (int col = plan::kFirstHalfYearColumn; col <= plan::kLastHalfYearColumn; ++col)
+        v.SetCell(col, Row(s), std::string(plan::kObligationCourse));
 }
 
 void ChooseLanguage(ChoiceState& st, View& v, Subject s) {
@@ -28,30 +31,31 @@ void ChooseIntensiveLanguage(ChoiceState& st, View& v) {
     constexpr Control box = Control::IntFSprComboBox;
 
     // Every test reads the box afresh and every test runs.
-    if (v.ItemIndex(box) == -1) {
+    if (v.ItemIndex(box) == kNoItem) {
         v.MessageDlg(std::string(kOptionWaehlen), DlgType::Information, DlgButtons::Ok);
         v.Repaint(box);
     }
-    if (v.ItemIndex(box) == 0) ChooseLanguage(st, v, Fr);
-    if (v.ItemIndex(box) == 1) ChooseLanguage(st, v, La);
-    if (v.ItemIndex(box) == 2) ChooseLanguage(st, v, Sn);
-    if (v.ItemIndex(box) == 3) {
+    if (const auto s = items::PickedSubject(v, box)) ChooseLanguage(st, v, *s);
+    if (const items::BoxItem* item = items::Picked(v, box);
+        item && item->means == items::Means::None) {
         st.IntGewaehlt = 0;
         st.NurEineFs = 0;
-        st.Int[Fr] = 0;
-        st.Int[La] = 0;
-        st.Int[Sn] = 0;
-        for (Subject s : {Fr, La, Sn}) {
-            v.SetCell(1, Row(s), "   ");
-            for (int col = 2; col <= 5; ++col) v.SetCell(col, Row(s), "  ");
+        // Every language of the box is cleared, its row blanked.
+        for (const items::BoxItem& language : items::Of(box)) {
+            if (!language.subject) continue;
+            const Subject s = *language.subject;
+            st.Int[s] = 0;
+            v.SetCell(plan::kRoleColumn, Row(s), "   ");
+            for (int col = plan::kFirstHalfYearColumn; col <= plan::kLastHalfYearColumn; ++col)
+                v.SetCell(col, Row(s), "  ");
         }
     }
-    if (const int index = v.ItemIndex(box); index >= 0 && index <= 2) {
+    if (items::PicksCourse(v, box)) {
         const DlgResult answer =
             v.MessageDlg(std::string(kNurEineFsFrage), DlgType::Confirmation, DlgButtons::YesNo);
         st.NurEineFs = answer == DlgResult::Yes ? 1 : 0;
     }
-    if (v.ItemIndex(box) != -1) FinishStep(v, Step::IntensiveLanguage);
+    if (v.ItemIndex(box) != kNoItem) FinishStep(v, Step::IntensiveLanguage);
 }
 
 }  // namespace belegix

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "core/plan_limits.h"
+
 namespace belegix {
 
 namespace {
@@ -49,8 +51,9 @@ void GridRow(Page& p, const View& view, int row, Style cells) {
     p.Set(Style::Regular);
     p.Write("     ");
     p.Set(cells);
-    p.Field(view.Cell(0, row), 21);
-    for (int column = 1; column < kGridColumns; ++column) p.Field(view.Cell(column, row), 7);
+    p.Field(view.Cell(plan::kSubjectColumn, row), 21);
+    for (int column = plan::kRoleColumn; column < kGridColumns; ++column)
+        p.Field(view.Cell(column, row), 7);
     p.NewLine();
 }
 

@@ -1,5 +1,6 @@
 #include "core/rules/profile.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -10,9 +11,14 @@ namespace belegix {
 
 namespace {
 
-void Fill(View& v, Control box, std::span<const ListItem> items) {
+void Fill(View& v, Control box, std::span<const ListItem> list) {
     v.ClearItems(box);
-    for (const ListItem& item : items) v.AddItem(box, std::string(item.text));
+    for (const ListItem& item : list) v.AddItem(box, std::string(item.text));
+}
+
+void Fill(View& v, Control box, std::span<const items::BoxItem> list) {
+    v.ClearItems(box);
+    for (const items::BoxItem& item : list) v.AddItem(box, std::string(item.text));
 }
 
 // A core position of the profile: "SP1" or "SP2", moved left, in red.
@@ -31,10 +37,10 @@ void FillLists(View& v, Profile profile) {
     const bool coreAtP3 = profile == Profile::B;
 
     v.ClearItems(Lk1Box);
-    v.SetText(ProfilLabel, std::string(lists.labelCaption));
+    v.SetText(ProfilLabel, std::string(items::ItemOf(profile).caption));
     for (const ListItem& item : lists.lk1) v.AddItem(Lk1Box, std::string(item.text));
     MarkCore(v, Label15, "SP1");
-    if (fixedP1) v.SetItemIndex(Lk1Box, 0);
+    if (fixedP1) v.SetItemIndex(Lk1Box, kFirstItem);
     Fill(v, Lk2Box, lists.lk2);
     if (!coreAtP3) MarkCore(v, Label16, "SP2");
     Fill(v, P3Box, lists.p3);
@@ -42,13 +48,13 @@ void FillLists(View& v, Profile profile) {
     Fill(v, P4Box, lists.p4);
     Fill(v, P5Box, lists.p5);
 
-    v.ClearItems(BExtraBox);
+    // `BExtraBox` shows its prompt, or the single item of a profile without the obligation.
     if (fixedP1) {
-        for (std::string_view item : kBExtraItems) v.AddItem(BExtraBox, std::string(item));
-        v.SetItemIndex(BExtraBox, 0);
+        Fill(v, BExtraBox, items::kAdditionalObligation);
+        v.SetItemIndex(BExtraBox, kFirstItem);
     } else {
-        v.AddItem(BExtraBox, std::string(kBrauchstDuNicht));
-        v.SetItemIndex(BExtraBox, 0);
+        Fill(v, BExtraBox, items::kAdditionalNotNeeded);
+        v.SetItemIndex(BExtraBox, kFirstItem);
         v.SetEnabled(BExtraBox, false);
     }
 }
@@ -57,10 +63,10 @@ void FillLists(View& v, Profile profile) {
 
 void ConfirmProfile(ChoiceState&, View& v) {
     using enum Control;
-    const int index = v.ItemIndex(ProfilRadioGroup);
+    const std::optional<Profile> profile = items::PickedProfile(v);
 
-    if (index >= 0 && index < kProfileCount) FillLists(v, static_cast<Profile>(index));
-    if (index == -1) {
+    if (profile) FillLists(v, *profile);
+    if (v.ItemIndex(ProfilRadioGroup) == kNoItem) {
         v.MessageDlg(std::string(kOptionWaehlen), DlgType::Information, DlgButtons::Ok);
         v.Repaint(ProfilRadioGroup);
         return;

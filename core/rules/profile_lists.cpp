@@ -80,27 +80,18 @@ constexpr ListItem kP5Sport[] = {{"Deutsch", De},  {"Englisch", En},   {"Franzö
                                  {"Religion", Re}, {"Mathematik", Ma}, {"Biologie", Bi},
                                  {"Chemie", Ch},   {"Physik", Ph}};
 
-const std::array<ProfileLists, kProfileCount> kProfiles = {{
-    {"sprachlich", "Sprachliches Profil", kLk1A, kLk2A, kP3AKuMu, kP4Full, kP5Full},
-    {"künstlerisch-musisch", "Künstlerisch-musisches Profil", kLk1KuMu, kLk2KuMu, kP3AKuMu, kP4Full,
-     kP5KuMu},
-    {"gesellschaftswissenschaftlich", "Gesellschaftswissenschaftliches Profil", kLk1B, kLk2B, kP3B,
-     kP4B, kP5B},
-    {"mathematisch-naturwissensch.", "Mathematisch-naturwissenschaftliches Profil", kLk1C, kLk2C,
-     kP3C, kP4Full, kP5Full},
-    {"sportlich", "Sportliches Profil", kLk1Sport, kLk2Sport, kP3Sport, kP4Sport, kP5Sport},
+const std::array<ProfileLists, kProfileCount> kExamLists = {{
+    {kLk1A, kLk2A, kP3AKuMu, kP4Full, kP5Full},
+    {kLk1KuMu, kLk2KuMu, kP3AKuMu, kP4Full, kP5KuMu},
+    {kLk1B, kLk2B, kP3B, kP4B, kP5B},
+    {kLk1C, kLk2C, kP3C, kP4Full, kP5Full},
+    {kLk1Sport, kLk2Sport, kP3Sport, kP4Sport, kP5Sport},
 }};
-
-constexpr std::string_view kBExtraItemArray[] = {"Bitte wählen", "Englisch", "Französich",
-                                                 "Latein",       "Spanisch", "Biologie",
-                                                 "Chemie",       "Physik",   "Informatik"};
 
 }  // namespace
 
-const std::span<const std::string_view> kBExtraItems = kBExtraItemArray;
-
 const ProfileLists& ListsFor(Profile profile) {
-    return ElementOf(kProfiles, static_cast<std::size_t>(profile), "profile");
+    return ElementOf(kExamLists, static_cast<std::size_t>(profile), "profile");
 }
 
 std::span<const ListItem> ExamList(Profile profile, Control box) {

@@ -3,7 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "core/box_items.h"
 #include "core/must_exist.h"
+#include "core/plan_limits.h"
 
 namespace belegix {
 
@@ -74,12 +76,13 @@ void ClearResults(View& v) {
 void ResetSteps(View& v, bool intensiveStep) {
     v.SetVisible(C::GroupBoxIntFSpr, true);
     v.SetEnabled(C::GroupBoxIntFSpr, true);
-    v.SetItemIndex(C::IntFSprComboBox, 3);
+    v.SetItemIndex(C::IntFSprComboBox,
+                   items::IndexOf(items::Of(C::IntFSprComboBox), items::Means::None));
     if (intensiveStep) {
         OpenStep(v, Step::IntensiveLanguage);
     } else {
         CloseStep(v, Step::IntensiveLanguage);
-        v.SetCell(6, 0, "  ");
+        v.SetCell(plan::kFieldColumn, plan::kHeaderRow, "  ");
     }
     OpenStep(v, Step::Profile);
     CloseStep(v, Step::ExamSubjects);
@@ -104,7 +107,7 @@ void ClearPersonalData(View& v) {
 
 // Exam roles and half-years blank; names, task fields and headers stay.
 void BlankPlan(View& v) {
-    for (int col = 1; col <= 5; ++col)
+    for (int col = plan::kRoleColumn; col <= plan::kLastHalfYearColumn; ++col)
         for (int row = 1; row < kGridRows; ++row) v.SetCell(col, row, " ");
 }
 

@@ -317,13 +317,13 @@ TEST(WindowTexts, EveryTextFitsItsControl) {
     }
     for (int i = 0; i < kProfileCount; ++i) {
         const auto p = static_cast<Profile>(i);
-        fit.Label(Control::ProfilLabel, Q(ListsFor(p).labelCaption));
+        fit.Label(Control::ProfilLabel, Q(items::ItemOf(p).caption));
         for (Control box :
              {Control::Lk1Box, Control::Lk2Box, Control::P3Box, Control::P4Box, Control::P5Box})
             fit.ComboItems(box, Texts(ExamList(p, box)));
     }
-    std::vector<QString> extra{Q(kBrauchstDuNicht)};
-    for (std::string_view item : kBExtraItems) extra.push_back(Q(item));
+    std::vector<QString> extra{Q(items::kBrauchstDuNicht)};
+    for (const items::BoxItem& item : items::kAdditionalObligation) extra.push_back(Q(item.text));
     fit.ComboItems(Control::BExtraBox, extra);
     for (const std::string& f : fit.failures()) ADD_FAILURE() << f;
     // Disabled captions, options and fields do not look like enabled ones.

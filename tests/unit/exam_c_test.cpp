@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/rules/exam_checks.h"
+#include "core/rules/exam_frame.h"
 #include "tests/support/exam_support.h"
 
 namespace belegix {
@@ -35,29 +36,11 @@ constexpr int De = 0, En = 1, Fr = 2, La = 3, Sn = 4, Ds = 5, Ek = 6, Ge = 7, Po
 }
 
 const std::string kFelderC = "Auflagen beachten: Es wurden nicht alle Aufgabenfelder abgedeckt.";
-const std::string kKernC =
-    "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
-    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
+const std::string kKernC(exam::kKernTextZwei);
 
+// The product's text; the exam_c scenario pins it word for word.
 std::string LongTextC() {
-    return JoinLines(
-        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-         "überschritten wird. ",
-         "",
-         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil C "
-         "durch: ",
-         "1. De, Fsp, Ma, 2xNws mit je 4 Kursen: 20 Kurse ",
-         "2. Ku,Mu oder Ds,Po,Ge,Re oder Wn sowie Sf  mit je 2 Kursen: 10 Kurse",
-         "3. Po, Ge (bzw. Ek) oder Re als P-Fach:  +2(4) Kurse,",
-         "insgesamt sind das also bereits 32(34) Kurse. Es bleiben also nur noch maximal 4(2) "
-         "Kurse übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-         "Ku,Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
-         "",
-         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
-         "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
-         "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-         "Gesamtqualifikation eingebracht werden. "});
+    return std::string(kGqTextC);
 }
 
 struct ProfileC : ExamTest<Profile::C> {};

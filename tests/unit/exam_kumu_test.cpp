@@ -37,25 +37,9 @@ const std::string kMusik =
     "Im künstlerisch-musischen Profil mit Musik als P1-Fach musst Du zwei Kurse in KUNST oder DS "
     "zusätzlich einbringen!";
 
+// The product's text; the exam_kumu scenario pins it word for word.
 std::string LongTextKuMu() {
-    return JoinLines(
-        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-         "überschritten wird. ",
-         "",
-         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für Profil KuMu "
-         "durch: ",
-         "1. De, Fsp, Ku oder Mu, Ma, Nws mit je 4 Kursen: 20 Kurse, ",
-         "2. Mu, Ku oder Ds, Po, Ge, Re oder Wn, SF mit je 2 Kursen: 10 Kurse, ",
-         "3. Po, Ge oder Re als P-Fach:  +2 Kurse,",
-         "insgesamt sind das also bereits 32 Kurse. Es bleiben also nur noch maximal 4 Kurse "
-         "übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-         "Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
-         "",
-         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die nicht mit 4 Kursen "
-         "in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern müssen "
-         "unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-         "Gesamtqualifikation eingebracht werden "});
+    return std::string(kGqTextKuMu);
 }
 
 struct ProfileKuMu : ExamTest<Profile::KuMu> {};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/rules/exam_checks.h"
+#include "core/rules/exam_frame.h"
 #include "tests/support/exam_support.h"
 
 namespace belegix {
@@ -35,30 +36,11 @@ const std::string kIntensivFr =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach  gewählt werden!";
 const std::string kIntensivSn =
     "Eine Intensivsprache kann nicht als P2- oder P3-Fach gewählt werden!";
-const std::string kKernSport =
-    "Auflagen beachten: Zwei der Fächer Deutsch, Fremdsprache, Mathematik  müssen "
-    "Prüfungsfächer sein! Du musst noch einmal neu beginnen!";
+const std::string kKernSport(exam::kKernTextZwei);
 
+// The product's text; the exam_sport scenario pins it word for word.
 std::string LongTextSport() {
-    return JoinLines(
-        {"Auflagen beachten: Die Prüfungsfächer sind so zu wählen, dass die Zahl von 36 "
-         "Schulhalbjahresergebnissen, die in die Gesamtqualifikation einzubringen sind, nicht "
-         "überschritten wird. ",
-         "",
-         "Die Einbringungsverpflichtungen für die Gesamtqualifikation ergeben sich für sportliche "
-         "Profil durch: ",
-         "1. De, Fsp, Ma, Nw, Sp mit je 4 Kursen: 20 Kurse ",
-         "2. Ku,Mu oder Ds,Po,Ge,Re oder Wn sowie Sf  mit je 2 Kursen: 10 Kurse",
-         "3. Po,Ge (bzw. Ek) oder Re als P-Fach:  +2(4) Kurse,",
-         "4. Weitere Fspr oder weitere Nw als Auflage: 2 Kursen,",
-         "insgesamt sind das also bereits 34(36) Kurse. Es bleiben also nur noch maximal 2 Kurse "
-         "übrig, die durch Wahlen von Fächern, die gar nicht oder nur mit 2 Kursen (z.B. "
-         "Ku,Mu,Ds,Ge,Po,Re) verpflichtend sind, ausgeschöpft werden können!",
-         "",
-         "Unter Deinen Prüfungsfächern befinden sich also zu viele Fächer, die eigentlich nicht "
-         "mit 4 Kursen in die Gesamtqualifikation eingehen, denn von den fünf Prüfungsfächern "
-         "müssen unabhängig von ihren Sollzahlen jeweils alle vier Halbjahresergebnisse in die "
-         "Gesamtqualifikation eingebracht werden. "});
+    return std::string(kGqTextSport);
 }
 
 const std::vector<std::string> kBereits = {"Bereits erfüllt!"};

@@ -204,7 +204,8 @@ TEST_F(Obligations, FlagsMetOnAnEarlierConfirmationStaySet) {
 
 TEST_F(Obligations, AdditionalObligationSubjectsAccumulate) {
     test::SetItems(v, BExtraBox, {});
-    for (std::string_view item : kBExtraItems) v.AddItem(BExtraBox, std::string(item));
+    for (const items::BoxItem& item : items::kAdditionalObligation)
+        v.AddItem(BExtraBox, std::string(item.text));
     ASSERT_EQ(v.Get(BExtraBox).items.size(), 9u);
 
     v.Pick(BExtraBox, 0);  // "Bitte wählen"
