@@ -211,6 +211,10 @@ TEST_F(Checker, HostilePathsAreUnreadableAndNothingIsWritten) {
     ASSERT_EQ(::mkfifo((hostile / "fifo.belegix").c_str(), 0600), 0);
     Write(hostile / "huge.belegix", std::string(plan::kMaxFileBytes + 1, ' '));
     Write(hostile / "deep.belegix", std::string(100000, '[') + std::string(100000, ']'));
+    // Hundreds of thousands of empty objects: read in linear time, refused for their number.
+    std::string many = "{\"format\": \"belegix-plan\", \"formatVersion\": 1, \"actions\": [{}";
+    for (std::size_t i = 0; i < plan::kMaxActions; ++i) many += ",{}";
+    Write(hostile / "many.belegix", many + "]}");
     Write(hostile / "index.belegix", Replaced(good_, "\"index\": 11", "\"index\": 2147483647"));
     Write(hostile / "control.belegix",
           Replaced(good_, "\"control\": \"Lk2Box\"", "\"control\": \"Lk9Box\""));
@@ -232,7 +236,7 @@ TEST_F(Checker, HostilePathsAreUnreadableAndNothingIsWritten) {
         const auto row = nlohmann::json::parse(line);
         EXPECT_TRUE(row["status"].get<std::string>().starts_with("unlesbar: ")) << line;
     }
-    EXPECT_EQ(count, 8u);
+    EXPECT_EQ(count, 9u);
 
     EXPECT_EQ(listing(), before);
 }
