@@ -1,8 +1,9 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "core/plan/plan.h"
 
@@ -222,6 +223,20 @@ Action ActionFrom(const json& o, std::size_t number) {
     }
 }
 
+// Why a file could not be opened, in German.
+std::string OpenFailure(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return "Die Datei gibt es nicht.";
+        case EACCES:
+        case EPERM:
+            return "Die Datei darf nicht gelesen werden.";
+        default:
+            return "Die Datei lässt sich nicht öffnen.";
+    }
+}
+
 }  // namespace
 
 std::string ProgramVersion() {
@@ -287,38 +302,51 @@ ReadResult ReadPlan(std::string_view text) {
 
 LoadResult LoadFile(const std::string& path) {
     LoadResult result;
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status)) {
-        result.error = "Die Datei gibt es nicht.";
+    // Opened without blocking, so that a FIFO with no writer cannot hold the caller; only a
+    // regular file is read (a folder, FIFO, socket or device is refused before any read).
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.error = OpenFailure(errno);
         return result;
     }
-    if (std::filesystem::is_directory(status)) {
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.error = OpenFailure(errno);
+        return result;
+    }
+    if (S_ISDIR(info.st_mode)) {
         result.error = "Das ist ein Ordner, keine Datei.";
         return result;
     }
-    if (!std::filesystem::is_regular_file(status)) {
+    if (!S_ISREG(info.st_mode)) {
         result.error = "Das ist keine gewöhnliche Datei.";
         return result;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = errno == EACCES ? "Die Datei darf nicht gelesen werden."
-                                       : "Die Datei lässt sich nicht öffnen.";
+    if (info.st_size > static_cast<off_t>(kMaxFileBytes)) {
+        result.error = "Die Datei ist größer als 10 MB.";
         return result;
     }
     std::string text;
+    text.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.error = "Die Datei lässt sich nicht lesen.";
+            return result;
+        }
+        if (n == 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+        // The file may grow while it is read.
         if (text.size() > kMaxFileBytes) {
             result.error = "Die Datei ist größer als 10 MB.";
             return result;
         }
-    }
-    if (in.bad()) {
-        result.error = "Die Datei lässt sich nicht lesen.";
-        return result;
     }
     result.text = std::move(text);
     return result;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs into a scratch prefix, validates the desktop entry, the AppStream metadata and the
-# plan-file MIME type, builds
-# the Debian package and checks its contents and dependencies.
+# plan-file MIME type, builds the Debian package and checks its contents and dependencies, and
+# that the school's checker (belegix-check) links no Qt GUI or Widgets library and runs without a
+# display.
 set -euo pipefail
 build=$1
 src=$2
@@ -9,7 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
-for f in usr/bin/belegix usr/share/applications/de.lindenhain.Belegix.desktop \
+for f in usr/bin/belegix usr/bin/belegix-check \
+         usr/share/applications/de.lindenhain.Belegix.desktop \
          usr/share/icons/hicolor/scalable/apps/de.lindenhain.Belegix.svg \
          usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml \
          usr/share/mime/packages/de.lindenhain.Belegix.xml; do
@@ -27,10 +29,19 @@ grep -q "^MimeType=.*application/x-belegix-plan;" "$desktop" ||
     { echo "the desktop entry does not declare the plan type"; exit 1; }
 grep -q "^Exec=belegix %f$" "$desktop" || { echo "the desktop entry passes no file"; exit 1; }
 
+check="$work/root/usr/bin/belegix-check"
+if ldd "$check" | grep -E 'libQt6(Gui|Widgets)'; then
+    echo "belegix-check links a Qt GUI library"
+    exit 1
+fi
+help=$(env -i "$check" --help)  # no DISPLAY, no Qt platform
+grep -q '^Aufruf: belegix-check' <<<"$help" || { echo "belegix-check --help failed"; exit 1; }
+
 (cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null)
 deb=$(ls "$work"/pkg/*.deb)
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/belegix ./usr/share/applications/de.lindenhain.Belegix.desktop \
+for f in ./usr/bin/belegix ./usr/bin/belegix-check \
+         ./usr/share/applications/de.lindenhain.Belegix.desktop \
          ./usr/share/metainfo/de.lindenhain.Belegix.metainfo.xml \
          ./usr/share/mime/packages/de.lindenhain.Belegix.xml; do
     grep -q " $f\$" <<<"$contents" || { echo "missing in package: $f"; exit 1; }
