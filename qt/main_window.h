@@ -7,11 +7,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/choice_state.h"
@@ -123,11 +124,27 @@ class MainWindow : public QWidget {
         MessageBoxes& next_;
         MainWindow& win_;
     };
+    // A window state as the undo history keeps it: every control and every grid row is shared
+    // with the snapshot before it while unchanged, so a step costs only what it changed and the
+    // unlimited history stays small over long use.
+    struct KeptWindow {
+        std::array<std::shared_ptr<const plan::ControlState>, kControlCount> controls;
+        std::array<std::shared_ptr<const std::array<std::string, kGridColumns>>, kGridRows> rows;
+        std::optional<Control> focus;
+        bool closed = false;
+
+        // `w`, sharing each part that equals the same part of `previous`.
+        static std::shared_ptr<const KeptWindow> Keep(const plan::WindowState& w,
+                                                      const KeptWindow* previous);
+        plan::WindowState Unpack() const;
+        // Whether both hold the same plan (the focus alone is no change).
+        bool SamePlan(const KeptWindow& other) const;
+    };
     // The plan at one moment: the state, every control, the verdict, and how many actions led
     // there. Window states are shared between snapshots that are equal.
     struct Snapshot {
         ChoiceState st;
-        std::shared_ptr<const plan::WindowState> window;
+        std::shared_ptr<const KeptWindow> window;
         std::string verdict;
         std::size_t actions = 0;
     };
@@ -193,7 +210,7 @@ class MainWindow : public QWidget {
     std::vector<Step> redo_;
     std::uint64_t nextStepId_ = 0;
     std::uint64_t savedStepId_ = 0;
-    std::shared_ptr<const plan::WindowState> lastWindow_;
+    std::shared_ptr<const KeptWindow> lastWindow_;
     QString file_;
     bool built_ = false;
     bool placed_ = false;

@@ -111,9 +111,50 @@ plan::WindowState MainWindow::captureWindow() const {
     return w;
 }
 
+std::shared_ptr<const MainWindow::KeptWindow> MainWindow::KeptWindow::Keep(
+    const plan::WindowState& w, const KeptWindow* previous) {
+    auto kept = std::make_shared<KeptWindow>();
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const auto& before = previous != nullptr ? previous->controls[i] : nullptr;
+        kept->controls[i] = before && *before == w.controls[i]
+                                ? before
+                                : std::make_shared<const plan::ControlState>(w.controls[i]);
+    }
+    for (std::size_t r = 0; r < kGridRows; ++r) {
+        const auto& before = previous != nullptr ? previous->rows[r] : nullptr;
+        kept->rows[r] =
+            before && *before == w.cells[r]
+                ? before
+                : std::make_shared<const std::array<std::string, kGridColumns>>(w.cells[r]);
+    }
+    kept->focus = w.focus;
+    kept->closed = w.closed;
+    return kept;
+}
+
+plan::WindowState MainWindow::KeptWindow::Unpack() const {
+    plan::WindowState w;
+    for (std::size_t i = 0; i < kControlCount; ++i) w.controls[i] = *controls[i];
+    for (std::size_t r = 0; r < kGridRows; ++r) w.cells[r] = *rows[r];
+    w.focus = focus;
+    w.closed = closed;
+    return w;
+}
+
+bool MainWindow::KeptWindow::SamePlan(const KeptWindow& other) const {
+    if (closed != other.closed) return false;
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (controls[i] != other.controls[i] && !(*controls[i] == *other.controls[i])) return false;
+    for (std::size_t r = 0; r < kGridRows; ++r)
+        if (rows[r] != other.rows[r] && *rows[r] != *other.rows[r]) return false;
+    return true;
+}
+
 MainWindow::Snapshot MainWindow::capture() {
-    auto window = std::make_shared<const plan::WindowState>(captureWindow());
-    if (lastWindow_ && *lastWindow_ == *window)
+    auto window = KeptWindow::Keep(captureWindow(), lastWindow_.get());
+    if (lastWindow_ && lastWindow_->controls == window->controls &&
+        lastWindow_->rows == window->rows && lastWindow_->focus == window->focus &&
+        lastWindow_->closed == window->closed)
         window = lastWindow_;
     else
         lastWindow_ = window;
@@ -125,16 +166,7 @@ const MainWindow::Snapshot& MainWindow::settled() {
     return *settled_;
 }
 
-namespace {
-
-// Whether two snapshots hold the same plan: the focus alone is no change.
-bool SamePlan(const ChoiceState& a, const plan::WindowState& wa, const std::string& va,
-              const ChoiceState& b, const plan::WindowState& wb, const std::string& vb) {
-    if (!(a == b) || va != vb || wa.cells != wb.cells || wa.closed != wb.closed) return false;
-    return wa.controls == wb.controls;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void MainWindow::applyWindow(const plan::WindowState& target) {
     const plan::WindowState now = captureWindow();
@@ -180,7 +212,7 @@ void MainWindow::restore(const Snapshot& s) {
     restoring_ = true;
     st_ = s.st;
     verdict_ = s.verdict;
-    applyWindow(*s.window);
+    applyWindow(s.window->Unpack());
     // The focus as put back is where the student's next focus move starts from.
     QWidget* focus = QApplication::focusWidget();
     lastFocus_ = focus != nullptr && focus->window() == this ? focus : nullptr;
@@ -197,7 +229,8 @@ void MainWindow::noteStep(std::optional<Control> typedInto) {
     Snapshot after = capture();
     settled_ = after;
     const Snapshot& before = *pendingStart_;
-    if (SamePlan(before.st, *before.window, before.verdict, after.st, *after.window, after.verdict))
+    if (before.st == after.st && before.verdict == after.verdict &&
+        before.window->SamePlan(*after.window))
         return;  // nothing changed: no step (the actions stay recorded)
     // Further keystrokes into the field just typed into, with nothing in between, extend that
     // step.
@@ -299,8 +332,7 @@ bool MainWindow::openPlan(const QString& file) {
     }
     // The replay is the rules' answer; it replaces the plan in the window.
     actions_ = std::move(opened.file->actions);
-    Snapshot s{opened.plan->st,
-               std::make_shared<const plan::WindowState>(std::move(opened.plan->window)),
+    Snapshot s{opened.plan->st, KeptWindow::Keep(opened.plan->window, lastWindow_.get()),
                opened.plan->verdict, actions_.size()};
     restore(s);
     steps_.clear();
