@@ -147,13 +147,6 @@ void MainWindow::build() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // The designed client area lies below the menu bar; the window grows by the bar's height.
-    const int menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, design::kClientWidth, menuHeight);
-    client_ = new QWidget(this);
-    client_->setGeometry(0, menuHeight, design::kClientWidth, design::kClientHeight);
-    setFixedSize(design::kClientWidth, design::kClientHeight + menuHeight);
-
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(Colour::InactiveCaption));
     // The font colour of enabled controls only: disabled ones show the style's disabled colours.
@@ -162,6 +155,14 @@ void MainWindow::build() {
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(MakeFont({}));
+
+    // The designed client area lies below the menu bar; the window grows by the bar's height,
+    // measured in the window's font, which the bar takes over.
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, design::kClientWidth, menuHeight);
+    client_ = new QWidget(this);
+    client_->setGeometry(0, menuHeight, design::kClientWidth, design::kClientHeight);
+    setFixedSize(design::kClientWidth, design::kClientHeight + menuHeight);
 
     for (const design::ControlDesign& d : design::Controls()) {
         QWidget* parent = d.parent ? widget(*d.parent) : client_;

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTableWidget>
@@ -81,6 +82,14 @@ TEST(MainWindowQt, ObjectNamesAndFixedSize) {
     EXPECT_EQ(win.clientArea()->geometry().bottom(), win.height() - 1);
     EXPECT_EQ(win.width(), 862);
     EXPECT_EQ(win.minimumSize(), win.maximumSize());
+    // Every menu stands in the bar itself, none in its overflow arrow.
+    auto* bar = win.findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    win.show();
+    QApplication::processEvents();
+    ASSERT_FALSE(bar->actions().isEmpty());
+    for (QAction* menu : bar->actions())
+        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu))) << menu->text().toStdString();
     for (Control c : AllControls()) {
         const QString name =
             QString::fromUtf8(ControlName(c).data(), static_cast<qsizetype>(ControlName(c).size()));
