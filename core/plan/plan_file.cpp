@@ -50,20 +50,6 @@ struct Unusable {
     std::string reason;
 };
 
-std::string_view AnswerName(DlgResult r) {
-    switch (r) {
-        case DlgResult::Yes:
-            return "Yes";
-        case DlgResult::No:
-            return "No";
-        case DlgResult::Ok:
-            return "OK";
-        case DlgResult::Closed:
-            return "Closed";
-    }
-    return "Closed";
-}
-
 DlgResult AnswerFromName(const std::string& word) {
     if (word == "Yes") return DlgResult::Yes;
     if (word == "No") return DlgResult::No;
@@ -79,7 +65,7 @@ json ActionJson(const Action& a) {
     if (a.text) o["text"] = *a.text;
     if (!a.answers.empty()) {
         json answers = json::array();
-        for (DlgResult r : a.answers) answers.push_back(std::string(AnswerName(r)));
+        for (DlgResult r : a.answers) answers.push_back(std::string(AnswerWord(r)));
         o["answers"] = std::move(answers);
     }
     return o;
