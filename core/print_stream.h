@@ -36,4 +36,18 @@ class PrintStream {
     virtual std::optional<std::string> Close() = 0;
 };
 
+// A print stream that prints nothing and never fails: a plan replayed without a window, and
+// tests that need a form but no page.
+class NullPrintStream : public PrintStream {
+  public:
+    std::optional<std::string> Open() override { return std::nullopt; }
+    void SetFontName(const std::string&) override {}
+    void SetFontSize(int) override {}
+    void SetFontStyle(bool, bool) override {}
+    void SetColour(Colour) override {}
+    void Write(const std::string&) override {}
+    void NewLine() override {}
+    std::optional<std::string> Close() override { return std::nullopt; }
+};
+
 }  // namespace belegix

@@ -13,19 +13,6 @@ namespace {
 
 using design::Kind;
 
-// Printing during a replay goes nowhere and never fails.
-class NullPrintStream : public PrintStream {
-  public:
-    std::optional<std::string> Open() override { return std::nullopt; }
-    void SetFontName(const std::string&) override {}
-    void SetFontSize(int) override {}
-    void SetFontStyle(bool, bool) override {}
-    void SetColour(Colour) override {}
-    void Write(const std::string&) override {}
-    void NewLine() override {}
-    std::optional<std::string> Close() override { return std::nullopt; }
-};
-
 bool IsVerdict(const std::string& text) {
     const auto& verdicts = VerdictTexts();
     return std::find(verdicts.begin(), verdicts.end(), text) != verdicts.end();

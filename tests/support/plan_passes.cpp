@@ -15,6 +15,9 @@ Action Make(Control c, ActionKind kind) {
     a.kind = kind;
     return a;
 }
+
+}  // namespace
+
 Action Click(Control c) {
     return Make(c, ActionKind::Click);
 }
@@ -26,10 +29,18 @@ Action Pick(Control c, int index) {
     a.index = index;
     return a;
 }
+Action Typed(Control c, std::string text) {
+    Action a = Make(c, ActionKind::Change);
+    a.text = std::move(text);
+    return a;
+}
 Action Answered(Action a, DlgResult answer) {
     a.answers.push_back(answer);
     return a;
 }
+
+namespace {
+
 // Typing into a field records one change per keystroke, with the text the field then holds.
 void TypeKeys(std::vector<Action>& out, Control c, const std::string& text) {
     out.push_back(Make(c, ActionKind::Focus));

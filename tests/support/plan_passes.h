@@ -10,6 +10,14 @@
 
 namespace belegix::test {
 
+// One recorded action of each kind, as the window records it.
+plan::Action Click(Control c);
+plan::Action Enter(Control c);
+plan::Action Pick(Control c, int index);
+// A change by typing: the text the field then holds.
+plan::Action Typed(Control c, std::string text);
+plan::Action Answered(plan::Action a, DlgResult answer);
+
 // A social-sciences student from the intro screen to the evaluated plan. Admissible: with an
 // additional course, the verdict accepted and the personal data typed key by key (the print
 // question answered No). Not admissible: evaluated without the additional course, so the

@@ -6,35 +6,18 @@
 #include <vector>
 
 #include "core/plan/plan.h"
+#include "tests/support/plan_passes.h"
 
 namespace belegix::plan {
 namespace {
 
-Action Make(Control c, ActionKind kind) {
-    Action a;
-    a.control = c;
-    a.kind = kind;
-    return a;
-}
-Action Click(Control c) {
-    return Make(c, ActionKind::Click);
-}
-Action Enter(Control c) {
-    return Make(c, ActionKind::Enter);
-}
-Action Pick(Control c, int index) {
-    Action a = Make(c, ActionKind::Change);
-    a.index = index;
-    return a;
-}
+using test::Answered;
+using test::Click;
+using test::Enter;
+using test::Pick;
+
 Action Type(Control c, std::string text) {
-    Action a = Make(c, ActionKind::Change);
-    a.text = std::move(text);
-    return a;
-}
-Action Answered(Action a, DlgResult answer) {
-    a.answers.push_back(answer);
-    return a;
+    return test::Typed(c, std::move(text));
 }
 
 // A social-sciences student from the intro screen to the start of printing.
