@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/plan/plan.h"
+#include "core/plan/planning.h"
 
 #ifndef BELEGIX_VERSION
 #define BELEGIX_VERSION "0"
@@ -63,6 +64,7 @@ json ActionJson(const Action& a) {
     o["event"] = std::string(ActionWord(a.kind));
     if (a.index) o["index"] = *a.index;
     if (a.text) o["text"] = *a.text;
+    if (a.edit) o["edit"] = json::array({a.edit->cut, a.edit->keepEnd, a.edit->insert});
     if (!a.answers.empty()) {
         json answers = json::array();
         for (DlgResult r : a.answers) answers.push_back(std::string(AnswerWord(r)));
@@ -70,6 +72,38 @@ json ActionJson(const Action& a) {
     }
     return o;
 }
+
+std::string Dumped(const json& j) {
+    // Invalid UTF-8 (which the door never lets in) is replaced rather than thrown.
+    return j.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// A keystroke that adds one character at the end of a field and raised no question: a run of
+// them is written as one entry whose "keys" hold the characters, one keystroke each.
+bool AtEnd(const Action& a) {
+    if (a.kind != ActionKind::Change || !a.edit || !a.answers.empty()) return false;
+    const TextEdit& e = *a.edit;
+    if (e.cut != 0 || e.keepEnd != 0 || e.insert.empty()) return false;
+    const auto lead = static_cast<unsigned char>(e.insert[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return e.insert.size() == length;
+}
+
+bool Continues(const Action& a, const Action* previous) {
+    return previous != nullptr && AtEnd(a) && AtEnd(*previous) && previous->control == a.control;
+}
+
+json EntryJson(const Action& a) {
+    if (!AtEnd(a)) return ActionJson(a);
+    json o = json::object();
+    o["control"] = std::string(ControlName(a.control));
+    o["event"] = "type";
+    o["keys"] = a.edit->insert;
+    return o;
+}
+
+// One entry's line in the file: a blank, the entry, and the comma and line break after it.
+constexpr std::size_t kEntryFrame = 3;
 
 json SummaryJson(const Summary& s) {
     json o = json::object();
@@ -190,13 +224,19 @@ Action ActionFrom(const json& o, std::size_t number) {
                 throw Unusable{"unmögliche Auswahl " + std::to_string(index) + "."};
             a.index = static_cast<int>(index);
         }
-        if (o.contains("text")) {
-            a.text = Text(o, "text");
-            if (a.text->size() > kMaxTextBytes) throw Unusable{"der Text ist zu lang."};
+        if (o.contains("text")) a.text = Text(o, "text");
+        if (o.contains("edit")) {
+            const json& e = o["edit"];
+            if (!e.is_array() || e.size() != 3 || !e[0].is_number_unsigned() ||
+                !e[1].is_number_unsigned() || !e[2].is_string() ||
+                e[0].get<std::uint64_t>() > kMaxFileBytes || e[1].get<std::uint64_t>() > kMaxFileBytes)
+                throw Unusable{"die Änderung eines Textes ist unlesbar."};
+            a.edit = TextEdit{e[0].get<std::size_t>(), e[1].get<std::size_t>(),
+                              e[2].get<std::string>()};
         }
         if (o.contains("answers")) {
             const json& answers = o["answers"];
-            if (!answers.is_array() || answers.size() > 64)
+            if (!answers.is_array() || answers.size() > kMaxAnswers)
                 throw Unusable{"die Antworten sind keine Liste."};
             for (const json& w : answers) {
                 if (!w.is_string()) throw Unusable{"eine Antwort ist kein Text."};
@@ -204,6 +244,29 @@ Action ActionFrom(const json& o, std::size_t number) {
             }
         }
         return a;
+    } catch (const Unusable& u) {
+        throw Unusable{where + u.reason};
+    }
+}
+
+// A run of keystrokes at the end of a field: one change for each character of "keys".
+void ReadKeys(const json& o, std::vector<Action>& out) {
+    const std::string where = "Aktion " + std::to_string(out.size() + 1) + ": ";
+    try {
+        const std::string control = Text(o, "control");
+        const auto c = ControlFromName(control);
+        if (!c) throw Unusable{"unbekanntes Bedienelement „" + control + "“."};
+        const std::string keys = Text(o, "keys");
+        for (std::size_t i = 0; i < keys.size();) {
+            const auto lead = static_cast<unsigned char>(keys[i]);
+            const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            if (i + length > keys.size()) throw Unusable{"ein Zeichen ist unvollständig."};
+            Action a = MakeAction(*c, ActionKind::Change);
+            a.edit = TextEdit{0, 0, keys.substr(i, length)};
+            out.push_back(std::move(a));
+            if (out.size() > kMaxActions) return;
+            i += length;
+        }
     } catch (const Unusable& u) {
         throw Unusable{where + u.reason};
     }
@@ -229,19 +292,43 @@ std::string ProgramVersion() {
     return std::string("Belegix-LiH ") + BELEGIX_VERSION;
 }
 
+std::size_t FileBytes(const Action& a, const Action* previous) {
+    if (Continues(a, previous)) return Dumped(json(a.edit->insert)).size() - 2;
+    return Dumped(EntryJson(a)).size() + kEntryFrame;
+}
+
 std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,
                       const std::string& savedUtc) {
-    json o = json::object();
-    o["format"] = std::string(kFormatName);
-    o["formatVersion"] = kFormatVersion;
-    o["program"] = ProgramVersion();
-    o["saved"] = savedUtc;
-    json list = json::array();
-    for (const Action& a : actions) list.push_back(ActionJson(a));
-    o["actions"] = std::move(list);
-    o["summary"] = SummaryJson(Summarise(plan));
-    // Invalid UTF-8 (never produced by the window) is replaced rather than thrown.
-    return o.dump(1, ' ', false, json::error_handler_t::replace) + "\n";
+    std::string out = "{\n";
+    auto field = [&out](std::string_view key, const json& value) {
+        out += " " + Dumped(json(key)) + ": " + Dumped(value) + ",\n";
+    };
+    field("format", std::string(kFormatName));
+    field("formatVersion", kFormatVersion);
+    field("program", ProgramVersion());
+    field("saved", savedUtc);
+    // One entry a line; keystrokes at a field's end are gathered into one entry.
+    out += " \"actions\": [";
+    std::optional<json> entry;
+    auto flush = [&] {
+        if (!entry) return;
+        out += out.back() == '[' ? "\n  " : ",\n  ";
+        out += Dumped(*entry);
+        entry.reset();
+    };
+    const Action* previous = nullptr;
+    for (const Action& a : actions) {
+        if (entry && Continues(a, previous)) {
+            (*entry)["keys"] = (*entry)["keys"].get<std::string>() + a.edit->insert;
+        } else {
+            flush();
+            entry = EntryJson(a);
+        }
+        previous = &a;
+    }
+    flush();
+    out += "\n ],\n \"summary\": " + Dumped(SummaryJson(Summarise(plan))) + "\n}\n";
+    return out;
 }
 
 ReadResult ReadPlan(std::string_view text) {
@@ -274,8 +361,16 @@ ReadResult ReadPlan(std::string_view text) {
             throw Unusable{"Die Datei enthält mehr als " + std::to_string(kMaxActions) +
                            " Aktionen."};
         file.actions.reserve(actions.size());
-        for (std::size_t i = 0; i < actions.size(); ++i)
-            file.actions.push_back(ActionFrom(actions[i], i + 1));
+        for (const json& entry : actions) {
+            if (entry.is_object() && entry.contains("event") && entry["event"] == "type") {
+                ReadKeys(entry, file.actions);
+            } else {
+                file.actions.push_back(ActionFrom(entry, file.actions.size() + 1));
+            }
+            if (file.actions.size() > kMaxActions)
+                throw Unusable{"Die Datei enthält mehr als " + std::to_string(kMaxActions) +
+                               " Aktionen."};
+        }
         if (o.contains("summary")) file.summary = SummaryFrom(o["summary"]);
         result.file = std::move(file);
     } catch (const Unusable& u) {
@@ -339,26 +434,7 @@ LoadResult LoadFile(const std::string& path) {
 }
 
 Opened OpenText(std::string_view text) {
-    Opened o;
-    ReadResult read = ReadPlan(text);
-    if (!read.file) {
-        o.error = read.error;
-        return o;
-    }
-    ReplayResult replay = Replay(read.file->actions);
-    if (!replay.plan) {
-        o.error = replay.error;
-        return o;
-    }
-    o.replayed = Summarise(*replay.plan);
-    if (read.file->summary) {
-        o.differences = Compare(*read.file->summary, o.replayed);
-    } else {
-        o.differences.push_back({"Zusammenfassung", "fehlt", "neu berechnet"});
-    }
-    o.plan = std::move(replay.plan);
-    o.file = std::move(read.file);
-    return o;
+    return Planning::Replayed(text);
 }
 
 Opened OpenFile(const std::string& path) {
