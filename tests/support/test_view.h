@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <deque>
 #include <optional>
 #include <string>
@@ -52,7 +53,7 @@ class TestView : public plan::MemoryView {
     // Count of cell writes, to see that a rule never writes outside its columns.
     int CellWrites() const { return cellWrites_; }
     int Repaints(Control c) const { return repaints_.at(static_cast<std::size_t>(c)); }
-    // How often the rules asked for the focus (granted or not).
+    // How often the focus was asked for (granted or not), also by the period panel opening.
     int FocusRequests() const { return focusRequests_; }
 
     void Repaint(Control c) override;
