@@ -14,6 +14,7 @@
 
 #include "core/design.h"
 #include "core/rules/course_plan.h"
+#include "qt/file_errors.h"
 #include "qt/main_window.h"
 #include "qt/widgets.h"
 
@@ -37,32 +38,6 @@ bool IsVerdict(const std::string& text) {
     for (std::string_view v : VerdictTexts())
         if (v == text) return true;
     return false;
-}
-
-// The German reason of a failed save.
-std::string SaveFailure(const QSaveFile& file, const QString& path) {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.exists()) return "Den Ordner gibt es nicht.";
-    if (!folder.isDir()) return "Der Ordner ist eine Datei.";
-    if (QFileInfo(path).isDir()) return "An dieser Stelle steht ein Ordner.";
-    std::string reason;
-    switch (file.error()) {
-        case QFileDevice::OpenError:
-        case QFileDevice::PermissionsError:
-            reason = "Die Datei lässt sich dort nicht anlegen (keine Schreibrechte).";
-            break;
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            reason = "Beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?).";
-            break;
-        case QFileDevice::RenameError:
-            reason = "Die fertige Datei ließ sich nicht an ihren Platz bringen.";
-            break;
-        default:
-            reason = "Die Datei ließ sich nicht schreiben.";
-            break;
-    }
-    return reason;
 }
 
 }  // namespace
@@ -304,13 +279,15 @@ bool MainWindow::savePlan(const QString& file) {
     const std::string text = plan::WritePlan(
         actions_, now, QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
     // Written beside the target and renamed over it only when complete: never a damaged file.
+    // (QSaveFile commits even when its last buffered write failed, so that write is checked.)
     QSaveFile out(path);
     const bool ok = out.open(QIODevice::WriteOnly) &&
                     out.write(text.data(), static_cast<qint64>(text.size())) ==
                         static_cast<qint64>(text.size()) &&
-                    out.commit();
+                    out.flush() && out.commit();
     if (!ok) {
-        const std::string reason = SaveFailure(out, path);
+        const std::string reason =
+            SaveFailureReason(path, out.error(), static_cast<qint64>(text.size()));
         out.cancelWriting();
         informFile("Der Plan konnte nicht gespeichert werden:\n" + path.toStdString() + "\n\n" +
                    reason + "\n\nDie bisherige Datei ist unverändert.");
