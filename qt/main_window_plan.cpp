@@ -15,6 +15,7 @@
 #include "core/design.h"
 #include "core/rules/course_plan.h"
 #include "qt/file_errors.h"
+#include "qt/guide.h"
 #include "qt/main_window.h"
 #include "qt/widgets.h"
 
@@ -361,6 +362,7 @@ void MainWindow::buildMenu() {
     });
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Hilfe"));
+    AddGuideAction(help, this);
     help->addAction(QStringLiteral("Über Belegix-LiH"), this, [this] { showAbout(); });
     // The shortcuts work while the menus are closed, also over the intro screen.
     for (QAction* a : {open, save, saveAs, undoAction, redoAction}) {
