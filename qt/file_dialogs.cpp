@@ -20,7 +20,10 @@ std::optional<QString> AskSaveName(QWidget* parent, const QString& title, const 
                                    const QString& filter, const QString& extension) {
     SaveNameDialog dialog(parent, title, proposed, filter, extension);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    QString file = dialog.selectedFiles().constFirst();
+    // A name in a folder that does not exist keeps its own spelling in the dialog.
+    if (!file.endsWith(extension, Qt::CaseInsensitive)) file += extension;
+    return file;
 }
 
 SaveNameDialog::SaveNameDialog(QWidget* parent, const QString& title, const QString& proposed,
