@@ -62,8 +62,8 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Runs `answer` on the next modal box (the overwrite question, a refused name) and returns its
-// text; the box is then closed with `button`.
+// Hands the next modal box (the overwrite question, a refused name) to `answer`, which must
+// close it.
 void AnswerNextBox(std::function<void(QMessageBox*)> answer) {
     QTimer::singleShot(0, [answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -112,14 +112,7 @@ TEST(DesktopQt, QtsOwnTextsAreGermanUnderACLocale) {
     EXPECT_EQ(yes, "&Ja");
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 
-    // The menus' shortcuts and the edit fields' context menu.
-    RecordingBoxes boxes;
-    test::NullPrinter printer;
-    MainWindow win(boxes, printer);
-    QStringList shortcuts;
-    for (QAction* a : win.findChildren<QAction*>())
-        if (!a->shortcut().isEmpty()) shortcuts << a->shortcut().toString(QKeySequence::NativeText);
-    EXPECT_TRUE(shortcuts.contains(QStringLiteral("Strg+S"))) << shortcuts.join(' ').toStdString();
+    // The edit fields' context menu (the menus' key names: F1ShowsTheGuide...).
     QLineEdit edit;
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     EXPECT_EQ(menu->actions().front()->text(), "&Rückgängig\tStrg+Z");
