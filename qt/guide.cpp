@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/help_texts.h"
@@ -26,6 +28,18 @@ QDialog* MakeGuide(QWidget* window) {
     auto* text = new QPlainTextEdit(guide);
     const std::string_view words = help::Guide();
     text->setPlainText(QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size())));
+    // A section's heading is a line of its own before an empty one, without a full stop.
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next()) {
+        const QString line = b.text();
+        if (!line.isEmpty() && b.next().isValid() && b.next().text().isEmpty() &&
+            !QStringLiteral(".:!").contains(line.back())) {
+            QTextCursor cursor(b);
+            cursor.select(QTextCursor::BlockUnderCursor);
+            cursor.mergeCharFormat(bold);
+        }
+    }
     text->setReadOnly(true);
     // Read with the keyboard: arrows and page keys scroll, Tab leaves for the button.
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
