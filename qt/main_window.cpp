@@ -28,6 +28,7 @@
 #include "core/rules/window.h"
 #include "qt/colours_and_fonts.h"
 #include "qt/shared_palette_style.h"
+#include "qt/translation.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -84,6 +85,7 @@ QIcon GlyphIcon(const QStyle* style, design::Glyph g) {
 }  // namespace
 
 void PrepareApplication(QApplication& app) {
+    InstallGermanQtTexts(app);
     // Only the application name: a display name would be appended to every window caption.
     app.setApplicationName(Q(kAppTitle));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {

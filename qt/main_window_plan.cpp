@@ -15,6 +15,8 @@
 
 #include "core/design.h"
 #include "core/rules/window.h"
+#include "qt/file_errors.h"
+#include "qt/guide.h"
 #include "qt/main_window.h"
 #include "qt/widgets.h"
 
@@ -34,31 +36,6 @@ bool OwnVisible(const QWidget* w) {
              w->testAttribute(Qt::WA_WState_Hidden));
 }
 
-// The German reason of a failed save.
-std::string SaveFailure(const QSaveFile& file, const QString& path) {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.exists()) return "Den Ordner gibt es nicht.";
-    if (!folder.isDir()) return "Der Ordner ist eine Datei.";
-    if (QFileInfo(path).isDir()) return "An dieser Stelle steht ein Ordner.";
-    std::string reason;
-    switch (file.error()) {
-        case QFileDevice::OpenError:
-        case QFileDevice::PermissionsError:
-            reason = "Die Datei lässt sich dort nicht anlegen (keine Schreibrechte).";
-            break;
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            reason = "Beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?).";
-            break;
-        case QFileDevice::RenameError:
-            reason = "Die fertige Datei ließ sich nicht an ihren Platz bringen.";
-            break;
-        default:
-            reason = "Die Datei ließ sich nicht schreiben.";
-            break;
-    }
-    return reason;
-}
 
 }  // namespace
 
@@ -226,13 +203,15 @@ bool MainWindow::savePlan(const QString& file) {
     const std::string text =
         door_.FileText(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
     // Written beside the target and renamed over it only when complete: never a damaged file.
+    // (QSaveFile commits even when its last buffered write failed, so that write is checked.)
     QSaveFile out(path);
     const bool ok = out.open(QIODevice::WriteOnly) &&
                     out.write(text.data(), static_cast<qint64>(text.size())) ==
                         static_cast<qint64>(text.size()) &&
-                    out.commit();
+                    out.flush() && out.commit();
     if (!ok) {
-        const std::string reason = SaveFailure(out, path);
+        const std::string reason =
+            SaveFailureReason(path, out.error(), static_cast<qint64>(text.size()));
         out.cancelWriting();
         informFile("Der Plan konnte nicht gespeichert werden:\n" + path.toStdString() + "\n\n" +
                    reason + "\n\nDie bisherige Datei ist unverändert.");
@@ -304,6 +283,7 @@ void MainWindow::buildMenu() {
     redoAction_ = redoAction;
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Hilfe"));
+    AddGuideAction(help, this);
     help->addAction(QStringLiteral("Über Belegix-LiH"), this, [this] { showAbout(); });
     // The shortcuts work while the menus are closed, also over the intro screen.
     for (QAction* a : {open, save, saveAs, undoAction, redoAction}) {

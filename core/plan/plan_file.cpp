@@ -339,7 +339,7 @@ ReadResult ReadPlan(std::string_view text) {
         DepthLimitedReader reader(o);
         const bool read = json::sax_parse(text.begin(), text.end(), &reader);
         if (reader.tooDeep) throw Unusable{"Die Datei ist zu tief verschachtelt."};
-        if (!read) throw Unusable{"Die Datei enthält kein gültiges JSON."};
+        if (!read) throw Unusable{"Die Datei ist keine Belegix-Plandatei oder ist beschädigt."};
         if (!o.is_object() || !o.contains("format") || o["format"] != kFormatName)
             throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
         PlanFile file;
