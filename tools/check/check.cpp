@@ -242,15 +242,22 @@ std::string HelpText() {
            "Ein Ordner als Argument prüft alle *.belegix-Dateien darin, nach Namen sortiert.\n"
            "\n"
            "Optionen:\n"
-           "  --csv            durch Semikolon getrennt (UTF-8) mit Kopfzeile, für eine\n"
-           "                   Tabellenkalkulation; Felder mit ; \" oder Zeilenumbrüchen\n"
-           "                   stehen in Anführungszeichen\n"
+           "  --csv            durch Semikolon getrennt (UTF-8 mit Kennung am Anfang) mit\n"
+           "                   Kopfzeile, für eine Tabellenkalkulation; Felder mit ; \" oder\n"
+           "                   Zeilenumbrüchen stehen in Anführungszeichen, Zeilenumbrüche\n"
+           "                   bleiben dort erhalten; ein Text, der als Formel gälte, beginnt\n"
+           "                   mit einem Apostroph\n"
            "  --json           ein JSON-Objekt je Zeile\n"
            "  --jobs N         höchstens N Dateien gleichzeitig prüfen (Vorgabe: eine je\n"
-           "                   Prozessorkern)\n"
+           "                   Prozessorkern, höchstens 6)\n"
            "  -h, --help       diese Hilfe\n"
-           "Ohne --csv und --json: eine ausgerichtete Tabelle; Zeilenumbrüche im Urteil\n"
-           "erscheinen dort als „ / “.\n"
+           "Ohne --csv und --json: eine ausgerichtete Tabelle; Zeilenumbrüche erscheinen dort\n"
+           "als „ / “, zu lange Angaben gekürzt mit „…“.\n"
+           "Unsichtbare und steuernde Zeichen (Steuerzeichen, Schreibrichtungs- und\n"
+           "Nullbreitenzeichen, Zeilen- und Absatztrenner) erscheinen in Tabelle und CSV als\n"
+           "„⟨U+202E⟩“, Bytes, die kein UTF-8 sind, als „⟨0x9B⟩“; in JSON als \\u-Folge.\n"
+           "Ein Dateiname, der mit „-“ beginnt, gehört hinter „--“:\n"
+           "  belegix-check -- -name.belegix\n"
            "\n"
            "Rückgabewert: 0, wenn jede Datei gelesen werden konnte (gleich, wie die Urteile\n"
            "lauten); 1, wenn mindestens eine Datei unlesbar war oder die Ausgabe sich nicht\n"
@@ -325,7 +332,8 @@ void CheckAll(const std::vector<Target>& targets, unsigned jobs,
 }
 
 std::string CsvHeader() {
-    std::string line;
+    // A UTF-8 mark first: a spreadsheet opened by a double click then reads the umlauts right.
+    std::string line = "\xEF\xBB\xBF";
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         if (i > 0) line += ';';
         line += CsvField(std::string(kColumns[i].header), false);
