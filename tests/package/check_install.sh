@@ -51,4 +51,15 @@ echo "Depends: $depends"
 for d in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation2; do
     grep -q "$d" <<<"$depends" || { echo "dependency not computed: $d"; exit 1; }
 done
+# The coordinators' ZIP for Windows (tools/check/windows), when the cross build is on.
+zip="$build/belegix-check-windows.zip"
+if grep -q '^BELEGIX_WINDOWS_CHECK:BOOL=ON' "$build/CMakeCache.txt"; then
+    listing=$(cd "$work" && cmake -E tar tf "$zip")
+    for f in belegix-check.exe LIESMICH.txt; do
+        grep -qx "$f" <<<"$listing" || { echo "missing in $zip: $f"; exit 1; }
+    done
+    (cd "$work" && cmake -E tar xf "$zip" belegix-check.exe)
+    file "$work/belegix-check.exe" | grep -q 'PE32+ executable (console) x86-64' ||
+        { echo "belegix-check.exe is no 64-bit Windows console program"; exit 1; }
+fi
 echo "package ok: $(basename "$deb")"

@@ -1,15 +1,16 @@
 # From the main build: belegix-check.exe as a separate cross build (ExternalProject) and the ZIP
 # for the coordinators (belegix-check-windows.zip: the .exe and LIESMICH.txt). On when Debian's
 # MinGW-w64 is installed (scripts/setup-deps --test installs it).
+# Not in the sanitizer build: the .exe is the same, built once is enough.
 find_program(BELEGIX_MINGW_CXX x86_64-w64-mingw32-g++-posix)
-if(BELEGIX_MINGW_CXX)
+if(BELEGIX_MINGW_CXX AND NOT BELEGIX_SANITIZE)
     set(_windows_default ON)
 else()
     set(_windows_default OFF)
 endif()
 option(BELEGIX_WINDOWS_CHECK "Cross-build belegix-check.exe with MinGW-w64" ${_windows_default})
 if(NOT BELEGIX_WINDOWS_CHECK)
-    message(STATUS "belegix-check.exe: not built (x86_64-w64-mingw32-g++-posix missing)")
+    message(STATUS "belegix-check.exe: not built (sanitizer build, or no x86_64-w64-mingw32-g++-posix)")
     set(BELEGIX_CHECK_EXE "" CACHE INTERNAL "")
     return()
 endif()
