@@ -353,7 +353,10 @@ TEST_F(Checker, AWideNameCannotPushTheFiguresUnderOtherHeaders) {
             columns.From(t[r], at("GQ")).starts_with(std::to_string(replayed.replayed.gqKurse)))
             << t[r];
     }
-    // The name is cut with "…", the combining mark stays on its letter.
+    // The long path is cut at its start, the name with "…", the combining mark stays on its
+    // letter.
+    EXPECT_TRUE(t[3].starts_with("…")) << t[3];
+    EXPECT_NE(t[3].find("/spoof.belegix  "), std::string::npos);
     EXPECT_NE(t[3].find("Geschichte\u3000"), std::string::npos);
     EXPECT_EQ(t[3].find("nein"), std::string::npos);
     EXPECT_NE(t[3].find("…"), std::string::npos);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace belegix::check {
 
@@ -153,19 +155,33 @@ std::size_t DisplayWidth(std::string_view visible) {
     return width;
 }
 
-std::string Cut(std::string_view visible, std::size_t columns) {
+std::string Cut(std::string_view visible, std::size_t columns, Keep keep) {
     if (DisplayWidth(visible) <= columns) return std::string(visible);
     const std::size_t room = columns > 0 ? columns - 1 : 0;  // one column for "…"
-    std::size_t used = 0;
-    std::size_t i = 0;
-    while (i < visible.size()) {
+    // The units and where each ends, with its width.
+    std::vector<std::pair<std::size_t, std::size_t>> units;
+    for (std::size_t i = 0; i < visible.size();) {
         std::size_t width = 0;
-        const std::size_t end = UnitEnd(visible, i, width);
-        if (used + width > room) break;
-        used += width;
-        i = end;
+        i = UnitEnd(visible, i, width);
+        units.emplace_back(i, width);
     }
-    return std::string(visible.substr(0, i)) + "…";
+    std::size_t used = 0;
+    if (keep == Keep::Start) {
+        std::size_t end = 0;
+        for (const auto& [unitEnd, width] : units) {
+            if (used + width > room) break;
+            used += width;
+            end = unitEnd;
+        }
+        return std::string(visible.substr(0, end)) + "…";
+    }
+    std::size_t start = visible.size();
+    for (std::size_t u = units.size(); u-- > 0;) {
+        if (used + units[u].second > room) break;
+        used += units[u].second;
+        start = u > 0 ? units[u - 1].first : 0;
+    }
+    return "…" + std::string(visible.substr(start));
 }
 
 bool LooksLikeFormula(std::string_view visible) {

@@ -23,9 +23,10 @@ std::string Visible(std::string_view raw, LineBreaks breaks);
 // marks none, every other character one.
 std::size_t DisplayWidth(std::string_view visible);
 
-// `visible` cut to at most `columns` terminal columns, "…" marking a cut; an escape or a
-// character with its combining marks is never cut in two.
-std::string Cut(std::string_view visible, std::size_t columns);
+// `visible` cut to at most `columns` terminal columns, "…" marking the cut; an escape or a
+// character with its combining marks is never cut in two. A file name keeps its end.
+enum class Keep { Start, End };
+std::string Cut(std::string_view visible, std::size_t columns, Keep keep = Keep::Start);
 
 // A spreadsheet would compute the text: after leading blanks (NBSP and the wide blanks
 // included) and line breaks it starts with = + - @ or their full-width forms.

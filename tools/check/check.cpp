@@ -27,7 +27,8 @@ constexpr unsigned kDefaultJobs = 6;
 
 // The columns of every format, in order. CSV and the table use `header` (the table `shortHeader`
 // where one is set); JSON has its own keys (see JsonLine).
-// In the table every field is cut to at most `columns` terminal columns.
+// In the table every field is cut to at most `columns` terminal columns (a file name at its
+// start, so that the name itself stays).
 struct Column {
     std::string_view header;
     std::string_view shortHeader;
@@ -396,7 +397,8 @@ std::string Table(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
         auto fields = Fields(row);
         for (std::size_t i = 0; i < fields.size(); ++i)
-            fields[i] = Cut(Visible(fields[i], LineBreaks::Join), kColumns[i].columns);
+            fields[i] = Cut(Visible(fields[i], LineBreaks::Join), kColumns[i].columns,
+                            i == 0 ? Keep::End : Keep::Start);
         cells.push_back(std::move(fields));
     }
     std::array<std::size_t, kColumns.size()> width{};
