@@ -381,7 +381,7 @@ TEST(CheckerCells, InvisibleCharactersAreNeverWrittenRaw) {
         {"C1 CSI", "\xc2\x9b", "⟨U+009B⟩"},
         {"C1 NEL", "\xc2\x85", "⟨U+0085⟩"},
         {"byte 0x9B", "\x9b", "⟨0x9B⟩"},
-        {"bytes no UTF-8", "\xe2\x80", "⟨0xE2⟩⟨0x80⟩"},
+        {"bytes no UTF-8", "\xe2(\xa0", "⟨0xE2⟩(⟨0xA0⟩"},
         {"bidi override", "\u202e", "⟨U+202E⟩"},
         {"bidi isolate", "\u2066", "⟨U+2066⟩"},
         {"bidi mark", "\u200f", "⟨U+200F⟩"},
