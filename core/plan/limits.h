@@ -18,6 +18,12 @@ inline constexpr std::size_t kMaxComboText = 10000;
 // Answers to the boxes of one action.
 inline constexpr std::size_t kMaxAnswers = 64;
 inline constexpr int kMaxDepth = 16;
+// JSON values in a file (every object, array, key and scalar counts one; an action takes at
+// least five). Read into memory a value takes about a hundred bytes, so a file the reader accepts
+// stays well below 64 MB together with its text.
+inline constexpr std::size_t kMaxFileValues = 250000;
+// Room kept in a file for the values of everything but the actions.
+inline constexpr std::size_t kFileReserveValues = 2000;
 // Room kept in a file for everything but the actions (header and summary).
 inline constexpr std::size_t kFileReserveBytes = 64 * 1024;
 

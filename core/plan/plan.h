@@ -229,9 +229,13 @@ struct PlanFile {
 // The program name and version written into every file.
 std::string ProgramVersion();
 
-// The bytes `action` adds to a file after `previous` (keystrokes at a field's end are written
-// together).
-std::size_t FileBytes(const Action& action, const Action* previous);
+// What `action` adds to a file after `previous`: bytes, and the values the reader counts
+// (keystrokes at a field's end are written together, as one entry).
+struct FileCost {
+    std::size_t bytes = 0;
+    std::size_t values = 0;
+};
+FileCost CostInFile(const Action& action, const Action* previous);
 
 // The file's text: UTF-8 JSON, one action a line, the summary derived from `plan`.
 std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,

@@ -1,12 +1,8 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <nlohmann/json.hpp>
 
 #include "core/plan/plan.h"
 #include "core/plan/planning.h"
+#include "core/platform/files.h"
 
 #ifndef BELEGIX_VERSION
 #define BELEGIX_VERSION "0"
@@ -20,30 +16,61 @@ namespace {
 
 constexpr std::string_view kFormatName = "belegix-plan";
 
-// The library's own reader into a JSON value, refusing deeply nested input as soon as it is met
-// (the library's reader with a callback rescans every array it adds to, which costs the square of
-// the number of actions).
-class DepthLimitedReader : public nlohmann::detail::json_sax_dom_parser<json> {
+// The library's own reader into a JSON value, refusing early what cannot be a plan file: a text
+// that is no JSON object, deeply nested input and more values than a plan file has. The values
+// are counted as they are read, so that a file of millions of small values ("{},{},…") is refused
+// after a few hundred kilobytes instead of growing to hundreds of megabytes in memory. (The
+// library's reader with a callback rescans every array it adds to, which costs the square of the
+// number of actions.)
+class BoundedReader : public nlohmann::detail::json_sax_dom_parser<json> {
+    using Base = nlohmann::detail::json_sax_dom_parser<json>;
+
   public:
-    explicit DepthLimitedReader(json& result) : json_sax_dom_parser(result, false) {}
-    bool start_object(std::size_t n) { return Enter() && json_sax_dom_parser::start_object(n); }
-    bool start_array(std::size_t n) { return Enter() && json_sax_dom_parser::start_array(n); }
+    explicit BoundedReader(json& result) : Base(result, false) {}
+    bool null() { return Value() && Base::null(); }
+    bool boolean(bool v) { return Value() && Base::boolean(v); }
+    bool number_integer(json::number_integer_t v) { return Value() && Base::number_integer(v); }
+    bool number_unsigned(json::number_unsigned_t v) { return Value() && Base::number_unsigned(v); }
+    bool number_float(json::number_float_t v, const json::string_t& s) {
+        return Value() && Base::number_float(v, s);
+    }
+    bool string(json::string_t& v) { return Value() && Base::string(v); }
+    bool binary(json::binary_t& v) { return Value() && Base::binary(v); }
+    bool key(json::string_t& v) { return Count() && Base::key(v); }
+    bool start_object(std::size_t n) {
+        ++depth_;
+        if (depth_ > kMaxDepth) tooDeep = true;
+        return !tooDeep && Count() && Base::start_object(n);
+    }
+    bool start_array(std::size_t n) {
+        if (depth_ == 0) notAPlan = true;
+        ++depth_;
+        if (depth_ > kMaxDepth) tooDeep = true;
+        return !notAPlan && !tooDeep && Count() && Base::start_array(n);
+    }
     bool end_object() {
         --depth_;
-        return json_sax_dom_parser::end_object();
+        return Base::end_object();
     }
     bool end_array() {
         --depth_;
-        return json_sax_dom_parser::end_array();
+        return Base::end_array();
     }
     bool tooDeep = false;
+    bool notAPlan = false;  // the text is no JSON object
+    bool tooMany = false;   // more values than a plan file can have
 
   private:
-    bool Enter() {
-        tooDeep = tooDeep || ++depth_ > kMaxDepth;
-        return !tooDeep;
+    bool Value() {
+        if (depth_ == 0) notAPlan = true;
+        return !notAPlan && Count();
+    }
+    bool Count() {
+        tooMany = tooMany || ++values_ > kMaxFileValues;
+        return !tooMany;
     }
     int depth_ = 0;
+    std::size_t values_ = 0;
 };
 
 // A reason for a file that cannot be used; the message is German.
@@ -102,8 +129,8 @@ json EntryJson(const Action& a) {
     return o;
 }
 
-// One entry's line in the file: a blank, the entry, and the comma and line break after it.
-constexpr std::size_t kEntryFrame = 3;
+// One entry's line in the file: two blanks, the entry, and the comma and line break before it.
+constexpr std::size_t kEntryFrame = 4;
 
 json SummaryJson(const Summary& s) {
     json o = json::object();
@@ -272,29 +299,30 @@ void ReadKeys(const json& o, std::vector<Action>& out) {
     }
 }
 
-// Why a file could not be opened, in German.
-std::string OpenFailure(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return "Die Datei gibt es nicht.";
-        case EACCES:
-        case EPERM:
-            return "Die Datei darf nicht gelesen werden.";
-        default:
-            return "Die Datei lässt sich nicht öffnen.";
-    }
-}
-
 }  // namespace
 
 std::string ProgramVersion() {
     return std::string("Belegix-LiH ") + BELEGIX_VERSION;
 }
 
-std::size_t FileBytes(const Action& a, const Action* previous) {
-    if (Continues(a, previous)) return Dumped(json(a.edit->insert)).size() - 2;
-    return Dumped(EntryJson(a)).size() + kEntryFrame;
+namespace {
+
+// The values the reader counts in `j`: every object, array, key and scalar.
+std::size_t Values(const json& j) {
+    std::size_t n = 1;
+    if (j.is_object())
+        for (const auto& item : j.items()) n += 1 + Values(item.value());
+    else if (j.is_array())
+        for (const json& e : j) n += Values(e);
+    return n;
+}
+
+}  // namespace
+
+FileCost CostInFile(const Action& a, const Action* previous) {
+    if (Continues(a, previous)) return {Dumped(json(a.edit->insert)).size() - 2, 0};
+    const json entry = EntryJson(a);
+    return {Dumped(entry).size() + kEntryFrame, Values(entry)};
 }
 
 std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,
@@ -336,9 +364,12 @@ ReadResult ReadPlan(std::string_view text) {
     try {
         if (text.size() > kMaxFileBytes) throw Unusable{"Die Datei ist größer als 10 MB."};
         json o;
-        DepthLimitedReader reader(o);
+        BoundedReader reader(o);
         const bool read = json::sax_parse(text.begin(), text.end(), &reader);
+        if (reader.notAPlan) throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
         if (reader.tooDeep) throw Unusable{"Die Datei ist zu tief verschachtelt."};
+        if (reader.tooMany)
+            throw Unusable{"Die Datei enthält mehr Einträge, als eine Plandatei haben kann."};
         if (!read) throw Unusable{"Die Datei ist keine Belegix-Plandatei oder ist beschädigt."};
         if (!o.is_object() || !o.contains("format") || o["format"] != kFormatName)
             throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
@@ -383,53 +414,33 @@ ReadResult ReadPlan(std::string_view text) {
 
 LoadResult LoadFile(const std::string& path) {
     LoadResult result;
-    // Opened without blocking, so that a FIFO with no writer cannot hold the caller; only a
-    // regular file is read (a folder, FIFO, socket or device is refused before any read).
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        result.error = OpenFailure(errno);
-        return result;
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result.error = OpenFailure(errno);
-        return result;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        result.error = "Das ist ein Ordner, keine Datei.";
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = "Das ist keine gewöhnliche Datei.";
-        return result;
-    }
-    if (info.st_size > static_cast<off_t>(kMaxFileBytes)) {
-        result.error = "Die Datei ist größer als 10 MB.";
-        return result;
-    }
-    std::string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result.error = "Die Datei lässt sich nicht lesen.";
-            return result;
-        }
-        if (n == 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-        // The file may grow while it is read.
-        if (text.size() > kMaxFileBytes) {
+    platform::FileBytes read = platform::ReadRegularFile(path, kMaxFileBytes);
+    switch (read.error) {
+        case platform::FileError::None:
+            result.text = std::move(read.bytes);
+            break;
+        case platform::FileError::Missing:
+            result.error = "Die Datei gibt es nicht.";
+            break;
+        case platform::FileError::Denied:
+            result.error = "Die Datei darf nicht gelesen werden.";
+            break;
+        case platform::FileError::Folder:
+            result.error = "Das ist ein Ordner, keine Datei.";
+            break;
+        case platform::FileError::NotRegular:
+            result.error = "Das ist keine gewöhnliche Datei.";
+            break;
+        case platform::FileError::TooLarge:
             result.error = "Die Datei ist größer als 10 MB.";
-            return result;
-        }
+            break;
+        case platform::FileError::OpenFailed:
+            result.error = "Die Datei lässt sich nicht öffnen.";
+            break;
+        case platform::FileError::ReadFailed:
+            result.error = "Die Datei lässt sich nicht lesen.";
+            break;
     }
-    result.text = std::move(text);
     return result;
 }
 

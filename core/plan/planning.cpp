@@ -79,7 +79,8 @@ bool Planning::Usable(Control c) const {
 // ---------------------------------------------------------------------------------------------
 // Running one action
 
-Planning::Result Planning::Run(Action& a, bool person) {
+Planning::Result Planning::Run(Action& a, bool live) {
+    const bool person = live && boxes_ != nullptr;
     const Control c = a.control;
     const std::string name = Quoted(ControlName(c));
     MemoryView view(plan_.window);
@@ -106,7 +107,7 @@ Planning::Result Planning::Run(Action& a, bool person) {
         }
         return answer;
     });
-    Form form{plan_.st, view, person && printer_ != nullptr ? *printer_ : nowhere};
+    Form form{plan_.st, view, live && printer_ != nullptr ? *printer_ : nowhere};
     bool handled = true;
     switch (a.kind) {
         case ActionKind::Click:
@@ -129,11 +130,11 @@ Planning::Result Planning::Run(Action& a, bool person) {
     if (!error.empty()) return {Outcome::Refused, error};
     // A click or a focus entry that no handler takes changes nothing and is no action of the
     // plan; a replayed file keeps its record as it is.
-    if (!handled && person) return {Outcome::Ignored, {}};
+    if (!handled && live) return {Outcome::Ignored, {}};
     return {};
 }
 
-Planning::Result Planning::Check(const Action& a) const {
+Planning::Result Planning::Check(const Action& a, const FileCost& cost) const {
     const Control c = a.control;
     const std::string name = Quoted(ControlName(c));
     const design::Kind kind = design::Of(c).kind;
@@ -170,10 +171,10 @@ Planning::Result Planning::Check(const Action& a) const {
     }
     if (a.answers.size() > kMaxAnswers)
         return {Outcome::Refused, "Zu viele Antworten für " + name + "."};
+    // Answers a person gives are not known yet: room for the most is kept.
     if (record_.size() >= kMaxActions ||
-        fileBytes_ + FileBytes(a, record_.empty() ? nullptr : &record_.back()) +
-                kFileReserveBytes >
-            kMaxFileBytes)
+        file_.bytes + cost.bytes + kMaxAnswers * 8 + kFileReserveBytes > kMaxFileBytes ||
+        file_.values + cost.values + kMaxAnswers + kFileReserveValues > kMaxFileValues)
         return {Outcome::Refused,
                 "Der Plan ist so lang geworden, wie eine Plandatei sein darf. Diese Aktion wird "
                 "nicht mehr ausgeführt.\n\nSpeichere den Plan, oder nimm Schritte mit Strg+Z "
@@ -181,32 +182,36 @@ Planning::Result Planning::Check(const Action& a) const {
     return {};
 }
 
-Planning::Result Planning::ActAs(Action a, bool person) {
+Planning::Result Planning::ActAs(Action a, bool live) {
+    const bool person = live && boxes_ != nullptr;
     if (!activated_) Activate();
     if (!Usable(a.control))
         return {Outcome::Ignored,
                 Quoted(ControlName(a.control)) + " ist in diesem Moment nicht bedienbar."};
     if (person) a.answers.clear();
-    if (Result problem = Check(a); problem.outcome != Outcome::Done) {
+    const Action* previous = record_.empty() ? nullptr : &record_.back();
+    FileCost cost = CostInFile(a, previous);
+    if (Result problem = Check(a, cost); problem.outcome != Outcome::Done) {
         // A person is told about the limits of the plan, not about a refused character.
-        if (person && boxes_ != nullptr && problem.reason.starts_with("Der Plan ist so lang"))
+        if (person && problem.reason.starts_with("Der Plan ist so lang"))
             boxes_->Show(MessageDlgBox(problem.reason, DlgType::Information, DlgButtons::Ok));
         return problem;
     }
-    Result r = Run(a, person);
+    Result r = Run(a, live);
     if (r.outcome != Outcome::Done) return r;
-    Record(std::move(a));
+    if (!a.answers.empty()) cost = CostInFile(a, previous);
+    Record(std::move(a), cost);
     return r;
 }
 
-void Planning::Record(Action a) {
-    const std::size_t bytes = FileBytes(a, record_.empty() ? nullptr : &record_.back());
+void Planning::Record(Action a, FileCost cost) {
     const ActionKind kind = a.kind;
     const Control c = a.control;
     const bool typed = kind == ActionKind::Change && !a.index;
     record_.push_back(std::move(a));
-    sizes_.push_back(static_cast<std::uint32_t>(bytes));
-    fileBytes_ += bytes;
+    costs_.push_back(cost);
+    file_.bytes += cost.bytes;
+    file_.values += cost.values;
     if (history_ && record_.size() % kCheckpointEvery == 0)
         checkpoints_.push_back({record_.size(), plan_});
     // Getting to a control belongs to the step of what is done there.
@@ -228,7 +233,7 @@ void Planning::Record(Action a) {
 }
 
 Planning::Result Planning::Act(Action action) {
-    return ActAs(std::move(action), boxes_ != nullptr);
+    return ActAs(std::move(action), true);
 }
 
 Planning::Result Planning::Click(Control c) {
@@ -273,8 +278,9 @@ void Planning::Rebuild(std::size_t position) {
     }
     plan_.window.status = status;
     while (record_.size() > position) {
-        fileBytes_ -= sizes_.back();
-        sizes_.pop_back();
+        file_.bytes -= costs_.back().bytes;
+        file_.values -= costs_.back().values;
+        costs_.pop_back();
         record_.pop_back();
     }
 }
@@ -299,10 +305,11 @@ bool Planning::Redo() {
     Rebuild(step.begin);
     for (Action& a : step.actions) {
         Run(a, false);
-        const std::size_t bytes = FileBytes(a, record_.empty() ? nullptr : &record_.back());
+        const FileCost cost = CostInFile(a, record_.empty() ? nullptr : &record_.back());
         record_.push_back(std::move(a));
-        sizes_.push_back(static_cast<std::uint32_t>(bytes));
-        fileBytes_ += bytes;
+        costs_.push_back(cost);
+        file_.bytes += cost.bytes;
+        file_.values += cost.values;
         if (record_.size() % kCheckpointEvery == 0) checkpoints_.push_back({record_.size(), plan_});
     }
     step.actions.clear();

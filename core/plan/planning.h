@@ -104,12 +104,14 @@ class Planning {
         PlanState plan;
     };
 
-    // The action checked against the window and the limits, run, and recorded. `person`: boxes
-    // are shown and their answers recorded; otherwise they are answered from the action.
-    Result ActAs(Action action, bool person);
-    Result Check(const Action& action) const;
-    Result Run(Action& action, bool person);
-    void Record(Action action);
+    // The action checked against the window and the limits, run, and recorded. `live`: done
+    // now by the student (boxes go to the person, whose answers are recorded; a click or focus
+    // entry that nothing handles is no action); otherwise replayed from a record, boxes
+    // answered from the action.
+    Result ActAs(Action action, bool live);
+    Result Check(const Action& action, const FileCost& cost) const;
+    Result Run(Action& action, bool live);
+    void Record(Action action, FileCost cost);
     // The plan after the first `position` actions, from the nearest kept plan before it; the
     // record is cut there.
     void Rebuild(std::size_t position);
@@ -121,8 +123,8 @@ class Planning {
     PrintStream* printer_ = nullptr;
     PlanState plan_;
     std::vector<Action> record_;
-    std::vector<std::uint32_t> sizes_;  // each action's size in a file
-    std::size_t fileBytes_ = 0;         // the record's size in a file
+    std::vector<FileCost> costs_;  // each action's share of the file
+    FileCost file_;                // the record's share of the file
     std::vector<Checkpoint> checkpoints_;
     PlanState stepStart_;  // the plan where the next step begins
     std::vector<Step> steps_;

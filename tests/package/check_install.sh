@@ -60,4 +60,16 @@ if grep -E '^[EW]: ' <<<"$lintian_out"; then
     echo "lintian found errors or warnings"
     exit 1
 fi
+
+# The coordinators' ZIP for Windows (tools/check/windows), when the cross build is on.
+zip="$build/belegix-check-windows.zip"
+if grep -q '^BELEGIX_WINDOWS_CHECK:BOOL=ON' "$build/CMakeCache.txt"; then
+    listing=$(cd "$work" && cmake -E tar tf "$zip")
+    for f in belegix-check.exe LIESMICH.txt; do
+        grep -qx "$f" <<<"$listing" || { echo "missing in $zip: $f"; exit 1; }
+    done
+    (cd "$work" && cmake -E tar xf "$zip" belegix-check.exe)
+    file "$work/belegix-check.exe" | grep -q 'PE32+ executable (console) x86-64' ||
+        { echo "belegix-check.exe is no 64-bit Windows console program"; exit 1; }
+fi
 echo "package ok: $(basename "$deb")"
