@@ -79,8 +79,10 @@ start() {
     [[ -n "$planner_pid" ]] || fail "the planner did not start"
     XAUTHORITY=$(tr '\0' '\n' <"/proc/$planner_pid/environ" | sed -n 's/^XAUTHORITY=//p')
     export XAUTHORITY
-    [[ -f "$XAUTHORITY" && $(stat -c %a "$(dirname "$XAUTHORITY")") == 700 &&
-        $(stat -c %a "$XAUTHORITY") == 600 ]] || fail "the X cookie is not in a private file"
+    local secrets
+    secrets=$(dirname "$XAUTHORITY")
+    [[ $(stat -c %a "$secrets" "$XAUTHORITY" "$secrets/vncpasswd" | tr '\n' ' ') == "700 600 600 " ]] ||
+        fail "the X cookie and the VNC password are not in private files"
 }
 
 # The planner's window on $display, waited for.
