@@ -17,7 +17,7 @@ set -m  # background jobs in their own process groups, taking SIGINT as from a t
 planner=$1
 root=$2
 tools=(Xvnc ss xauth vncpasswd setpriv jwm websockify xdotool xwininfo xdpyinfo convert vncsnapshot
-       python3 runuser)
+       /usr/bin/python3 runuser)
 have_tools() {
     for t in "${tools[@]}"; do command -v "$t" >/dev/null || return 1; done
 }
@@ -132,23 +132,27 @@ check_gone() {
     for p in $ports; do
         ! ss -Htln "sport = :$p" | grep -q . || fail "port $p still listens after run $run"
     done
-    [[ ! -e "/tmp/.X11-unix/X${disp#:}" ]] || fail "display $disp still has its socket"
+    # A socket there that something listens on is a newer X server's (all of ours are gone).
+    local socket=/tmp/.X11-unix/X${disp#:}
+    [[ -e "$socket" ]] && ! ss -Hxl "src $socket" | grep -q . &&
+        fail "display $disp left its socket"
     [[ ! -e "$secrets" ]] || fail "the secrets of run $run are left in $secrets"
 }
 
 # What another local user gets: VNC only with the password, no X display, no WebSocket from a
 # foreign page (while the viewer's own page gets the VNC server through it).
 check_others() {
+    # The probe comes on stdin: nobody need not be able to read the source tree.
     local probe=$root/tests/desktop/rfb_probe.py answer
-    answer=$(runuser -u nobody -- "$probe" vnc "$port" 2>&1)
+    answer=$(runuser -u nobody -- /usr/bin/python3 - vnc "$port" <"$probe" 2>&1)
     grep -qx "types 2" <<<"$answer" || fail "VNC offers more than the password check: $answer"
     grep -qx "auth failed" <<<"$answer" || fail "VNC let in without the password: $answer"
     runuser -u nobody -- env -u XAUTHORITY DISPLAY="$display" xdpyinfo >/dev/null 2>&1 &&
         fail "another user could open the X display $display"
-    answer=$(runuser -u nobody -- "$probe" ws "$web_port" http://evil.example 2>&1)
+    answer=$(runuser -u nobody -- /usr/bin/python3 - ws "$web_port" http://evil.example <"$probe" 2>&1)
     grep -q "^status HTTP/1.1 403" <<<"$answer" || fail "foreign-origin WebSocket: $answer"
     grep -q "^through" <<<"$answer" && fail "foreign-origin WebSocket got through: $answer"
-    answer=$("$probe" ws "$web_port" "http://127.0.0.1:$web_port" 2>&1)
+    answer=$(/usr/bin/python3 - ws "$web_port" "http://127.0.0.1:$web_port" <"$probe" 2>&1)
     grep -q "^through b'RFB " <<<"$answer" || fail "the viewer's own page is refused: $answer"
 }
 
