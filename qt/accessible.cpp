@@ -278,9 +278,37 @@ class ListAccessible : public QAccessibleInterface {
 
 // An editable combo box: named by its label (the view sets its accessible name), its value the
 // text it shows, labelled by its label; its children are the list of items and the edit field.
-class ComboAccessible : public QAccessibleWidget {
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ComboAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        // The value can also be read as the box's text.
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    // QAccessibleTextInterface: the value, read only, without a caret or selection of its own.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString value = box()->currentText();
+        if (end < 0 || end > value.size()) end = static_cast<int>(value.size());
+        if (start < 0 || start > end) return {};
+        return value.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(box()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
 
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 

@@ -64,9 +64,9 @@ def drive(script, work):
 
 def oracle(actions, work):
     """Per action: the dump before it and the boxes it raised; the boxes of the start; the final
-    dump."""
+    dump; the boxes of closing the window by its "Ende" button."""
     script = "".join("dump\n" + " ".join(a) + "\n" for a in actions) + "dump\n"
-    script += "save drive.belegix\n"
+    script += "save drive.belegix\nanswer Yes\nclick BeendenBitBtn\n"
     steps, start_boxes, boxes = [], [], None
     for line in drive(script, work):
         if "dump" in line:
@@ -76,7 +76,7 @@ def oracle(actions, work):
             (start_boxes if boxes is None else boxes).append(line["box"])
         elif "ignored" in line:
             sys.exit(f"the scenario does something the window ignores: {line}")
-    return steps[:-1], start_boxes, steps[-1]["dump"]
+    return steps[:-1], start_boxes, steps[-1]["dump"], steps[-1]["boxes"]
 
 
 # ---------------------------------------------------------------------------------------------
@@ -180,8 +180,11 @@ def frame_of(app):
 
 
 def boxes_shown(app):
-    return [app.getChildAtIndex(i) for i in range(app.childCount)
-            if app.getChildAtIndex(i).getRoleName() in ("alert", "dialog")]
+    try:
+        return [app.getChildAtIndex(i) for i in range(app.childCount)
+                if app.getChildAtIndex(i).getRoleName() in ("alert", "dialog")]
+    except Exception:  # the program has ended
+        return []
 
 
 def find(root, name, roles):
@@ -236,6 +239,8 @@ def check_names(pyatspi, frame, when):
             # Its value may read as its label ("Deutsch" in the box beside "Deutsch").
             check(o.name and (o.name != value or o.name in labels),
                   f"{when}: combo box named by its value ({o.name!r})")
+            check(text_of(o) == value, f"{when}: combo box {o.name!r} reads its value as "
+                                       f"{text_of(o)!r}, its field shows {value!r}")
             for k in lists + edits:
                 check(k.name, f"{when}: the {k.getRoleName()} of combo box {o.name!r} has no name")
     return buttons
@@ -344,7 +349,7 @@ def main():
     desktop = Desktop(work)
     try:
         actions = scenario_actions()
-        steps, start_boxes, final = oracle(actions, work)
+        steps, start_boxes, final, end_boxes = oracle(actions, work)
         plan = os.path.join(work, "plan.belegix")
         drive("save plan.belegix\n", work)
         with open(plan, "rb") as f:
@@ -416,6 +421,16 @@ def main():
                         break
                 time.sleep(0.2)
             answer_boxes(pyatspi, app, [], "Plan speichern")
+
+        # "Ende", answered as in the driver: the program ends cleanly.
+        ende = find(frame, names["BeendenBitBtn"], ("push button",))
+        if check(ende is not None, "no button to end the program"):
+            press(ende, "Ende")
+            answer_boxes(pyatspi, app, end_boxes, "Ende")
+            try:
+                check(planner.wait(10) == 0, f"the program ended with {planner.returncode}")
+            except subprocess.TimeoutExpired:
+                fail("the program did not end after \"Ende\"")
 
         def checked(file):
             out = subprocess.run([CHECKER, "--json", file], capture_output=True, text=True)
