@@ -25,15 +25,19 @@ namespace belegix {
 
 namespace {
 
-// The class of the planner's window (qt/main_window.h), by name: this file stays below it.
-constexpr char kWindowClass[] = "belegix::MainWindow";
+// The property that marks the planner's window (set by SetUpAccessibility).
+constexpr char kPlannerWindow[] = "belegixPlannerWindow";
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+bool IsPlannerWindow(const QObject* o) {
+    return o != nullptr && o->property(kPlannerWindow).toBool();
+}
+
 bool InPlannerWindow(const QWidget* w) {
-    return w != nullptr && w->window()->inherits(kWindowClass);
+    return w != nullptr && IsPlannerWindow(w->window());
 }
 
 // The part of `w` that shows, in its parent's coordinates.
@@ -397,7 +401,7 @@ QAccessibleInterface* ListAccessible::child(int index) const {
 
 QAccessibleInterface* Factory(const QString& key, QObject* object) {
     if (key == QLatin1String("QApplication") && object == qApp) return new ApplicationAccessible;
-    if (key == QLatin1String(kWindowClass))
+    if (key == QLatin1String(object->metaObject()->className()) && IsPlannerWindow(object))
         return new WindowAccessible(static_cast<QWidget*>(object));
     if (key == QLatin1String("QComboBox")) {
         auto* box = qobject_cast<QComboBox*>(object);
@@ -406,19 +410,19 @@ QAccessibleInterface* Factory(const QString& key, QObject* object) {
     }
     if (key == QLatin1String("QRadioButton")) {
         auto* b = qobject_cast<QRadioButton*>(object);
-        if (b != nullptr && b->parentWidget() != nullptr &&
-            b->parentWidget()->inherits("belegix::RadioGroup"))
+        if (b != nullptr && qobject_cast<RadioGroup*>(b->parentWidget()) != nullptr)
             return new OptionAccessible(b);
     }
-    if (key == QLatin1String("belegix::StatusBar"))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
-    if (key == QLatin1String("belegix::Panel"))
-        return new PanelAccessible(static_cast<QWidget*>(object));
+    if (auto* bar = qobject_cast<StatusBar*>(object);
+        bar && key == QLatin1String("belegix::StatusBar"))
+        return new QAccessibleWidget(bar, QAccessible::StatusBar);
+    if (auto* panel = qobject_cast<Panel*>(object); panel && key == QLatin1String("belegix::Panel"))
+        return new PanelAccessible(panel);
     if (key == QLatin1String("QWidget")) {
         // The window's client area: a plain widget right below the window.
         auto* w = qobject_cast<QWidget*>(object);
         if (w != nullptr && w->metaObject() == &QWidget::staticMetaObject &&
-            w->parentWidget() != nullptr && w->parentWidget()->inherits(kWindowClass))
+            IsPlannerWindow(w->parentWidget()))
             return new ClientAccessible(w);
     }
     return nullptr;
@@ -432,6 +436,7 @@ void SetUpAccessibility(QWidget& window) {
         return true;
     }();
     (void)installed;
+    window.setProperty(kPlannerWindow, true);
     for (QMenuBar* bar : window.findChildren<QMenuBar*>(Qt::FindDirectChildrenOnly)) {
         bar->setAccessibleName(Q(access::kMenuBarName));
         for (QAction* action : bar->actions())
