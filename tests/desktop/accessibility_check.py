@@ -101,7 +101,7 @@ class Desktop:
         with os.fdopen(read) as f:
             display = f.readline().strip()
         if not display:
-            return "Xvfb did not start"
+            sys.exit("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + display
         launcher = self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -312,24 +312,39 @@ def answer_boxes(pyatspi, app, expected, when):
     check(not boxes_shown(app), f"{when}: a box shows that the driver did not see")
 
 
+def eventually(condition, seconds=10):
+    """Whether `condition()` holds within `seconds` (the window works after each action)."""
+    deadline = time.time() + seconds
+    while True:
+        result = condition()
+        if result or time.time() > deadline:
+            return result
+        time.sleep(0.1)
+
+
 def act(pyatspi, frame, action, names):
-    """Does one click or pick of the scenario through AT-SPI."""
+    """Does one click or pick of the scenario through AT-SPI, once its control can be used."""
     verb, control = action[0], action[1]
     name = names[control]
     what = " ".join(action)
+    roles = ("push button",) if verb == "click" else ("combo box", "panel")
+
+    def usable():
+        o = find(frame, name, roles)
+        return o if o is not None and {"showing", "sensitive"} <= states(pyatspi, o) else None
+
+    target = eventually(usable)
+    if not check(target is not None, f"{what}: no usable control {name!r} can be reached"):
+        return
     if verb == "click":
-        button = find(frame, name, ("push button",))
-        if check(button is not None, f"{what}: no button {name!r} can be reached"):
-            press(button, what)
+        press(target, what)
         return
     index = int(action[2])
-    target = find(frame, name, ("combo box", "panel"))
-    if not check(target is not None, f"{what}: no box or group {name!r} can be reached"):
-        return
     if target.getRoleName() == "combo box":
         lists = [target.getChildAtIndex(i) for i in range(target.childCount)
                  if target.getChildAtIndex(i).getRoleName() == "list"]
-        if check(lists and index < lists[0].childCount, f"{what}: the item cannot be reached"):
+        if check(lists and eventually(lambda: index < lists[0].childCount),
+                 f"{what}: the item cannot be reached"):
             press(lists[0].getChildAtIndex(index), what)
     else:
         options = [target.getChildAtIndex(i) for i in range(target.childCount)
@@ -394,7 +409,8 @@ def main():
                 continue
             if "accessibleDescription" in v:
                 o = find(frame, names[control], ("label", "panel"))
-                check(o is not None and o.description == v["accessibleDescription"],
+                check(o is not None and
+                      eventually(lambda: o.description == v["accessibleDescription"]),
                       f"{control} reads {o.description if o else None!r}, "
                       f"not {v['accessibleDescription']!r}")
             box = find(frame, names[control], ("combo box",)) if "items" in v else None
@@ -402,8 +418,9 @@ def main():
                 boxes_read += 1
                 edit = [box.getChildAtIndex(i) for i in range(box.childCount)
                         if box.getChildAtIndex(i).getRoleName() == "text"]
-                value = text_of(edit[0]) if edit else None
-                check(value == v["text"], f"{control} holds {value!r}, not {v['text']!r}")
+                check(edit and eventually(lambda: text_of(edit[0]) == v["text"]),
+                      f"{control} holds {text_of(edit[0]) if edit else None!r}, "
+                      f"not {v['text']!r}")
         check(boxes_read > 0, "no combo box could be read after the plan")
 
         # "Plan speichern" from the menu, into the file the window opened.
