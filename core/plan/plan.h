@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -75,7 +76,7 @@ class MemoryView : public View {
     using Answerer = std::function<DlgResult(const BoxRequest&)>;
 
     // A window of its own, as the design builds it.
-    MemoryView() : own_(DesignedWindow()), w_(&own_) {}
+    MemoryView() : own_(std::make_unique<WindowState>(DesignedWindow())), w_(own_.get()) {}
     // Works on `window` in place, which must outlive the view.
     explicit MemoryView(WindowState& window) : w_(&window) {}
     MemoryView(const MemoryView&) = delete;
@@ -115,7 +116,7 @@ class MemoryView : public View {
     DlgResult Ask(const BoxRequest& box);
     void DropFocusInside(Control c);
 
-    WindowState own_;
+    std::unique_ptr<WindowState> own_;  // only for a window of its own
     WindowState* w_;
     Answerer answerer_;
 };

@@ -307,22 +307,56 @@ std::string ProgramVersion() {
 
 namespace {
 
-// The values the reader counts in `j`: every object, array, key and scalar.
-std::size_t Values(const json& j) {
-    std::size_t n = 1;
-    if (j.is_object())
-        for (const auto& item : j.items()) n += 1 + Values(item.value());
-    else if (j.is_array())
-        for (const json& e : j) n += Values(e);
+// The bytes of `s` as a JSON string in the file, quotes included (the writer keeps UTF-8 as it
+// is; bytes that are no UTF-8, which the door never lets in, count as the replacement they get).
+std::size_t JsonStringBytes(std::string_view s) {
+    std::size_t n = 2;
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\' || c == '\b' || c == '\f' || c == '\n' || c == '\r' || c == '\t')
+            n += 2;
+        else if (c < 0x20)
+            n += 6;
+        else if (c >= 0x80)
+            n += 3;  // at most: a byte of a character, or the replacement of a stray byte
+        else
+            n += 1;
+    }
     return n;
+}
+
+std::size_t Digits(std::size_t v) {
+    return std::to_string(v).size();
 }
 
 }  // namespace
 
 FileCost CostInFile(const Action& a, const Action* previous) {
-    if (Continues(a, previous)) return {Dumped(json(a.edit->insert)).size() - 2, 0};
-    const json entry = EntryJson(a);
-    return {Dumped(entry).size() + kEntryFrame, Values(entry)};
+    if (Continues(a, previous)) return {JsonStringBytes(a.edit->insert) - 2, 0};
+    // {"key":value,...}: braces, and for each field its quoted key, a colon and a comma.
+    FileCost cost{2, 1};
+    auto field = [&cost](std::string_view key, std::size_t bytes, std::size_t values) {
+        cost.bytes += key.size() + 4 + bytes;
+        cost.values += 1 + values;
+    };
+    field("control", JsonStringBytes(ControlName(a.control)), 1);
+    if (AtEnd(a)) {
+        field("event", JsonStringBytes("type"), 1);
+        field("keys", JsonStringBytes(a.edit->insert), 1);
+        return {cost.bytes + kEntryFrame, cost.values};
+    }
+    field("event", JsonStringBytes(ActionWord(a.kind)), 1);
+    if (a.index) field("index", std::to_string(*a.index).size(), 1);
+    if (a.text) field("text", JsonStringBytes(*a.text), 1);
+    if (a.edit)
+        field("edit",
+              4 + Digits(a.edit->cut) + Digits(a.edit->keepEnd) + JsonStringBytes(a.edit->insert),
+              4);
+    if (!a.answers.empty()) {
+        std::size_t bytes = 1 + a.answers.size();
+        for (DlgResult r : a.answers) bytes += JsonStringBytes(AnswerWord(r));
+        field("answers", bytes, 1 + a.answers.size());
+    }
+    return {cost.bytes + kEntryFrame, cost.values};
 }
 
 std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,

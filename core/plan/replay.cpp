@@ -25,10 +25,17 @@ TextEdit EditBetween(std::string_view before, std::string_view after) {
     std::size_t front = 0;
     const std::size_t most = std::min(before.size(), after.size());
     while (front < most && before[front] == after[front]) ++front;
+    // The edit starts and ends between whole UTF-8 characters of both texts.
+    auto inside = [](std::string_view s, std::size_t at) {
+        return at < s.size() && (static_cast<unsigned char>(s[at]) & 0xC0) == 0x80;
+    };
+    while (front > 0 && (inside(before, front) || inside(after, front))) --front;
     std::size_t back = 0;
     while (back < most - front &&
            before[before.size() - 1 - back] == after[after.size() - 1 - back])
         ++back;
+    while (back > 0 && (inside(before, before.size() - back) || inside(after, after.size() - back)))
+        --back;
     return {before.size() - front - back, back,
             std::string(after.substr(front, after.size() - front - back))};
 }
