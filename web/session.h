@@ -1,0 +1,137 @@
+// The planner as the web page works it: the plan in memory (core/plan), the student's gestures
+// (a click, a pick, a keystroke, a focus move) turned into the rules' events, the record of the
+// actions with the answers to their boxes, undo and redo, the plan file. No GUI toolkit: the page
+// calls it through the bridge (web/bridge.cpp) with JSON.
+//
+// Message boxes: the rules ask in the middle of an operation, but a page cannot wait there. A
+// gesture therefore runs on a copy of the session with the answers given so far; when a question
+// has no answer yet, the copy is dropped and the question goes back to the page, which shows it
+// and runs the gesture again with one answer more. The rules are deterministic, so the boxes
+// before the question come out the same every time.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/message_boxes.h"
+#include "core/plan/plan.h"
+#include "core/rules/events.h"
+
+namespace belegix::web {
+
+using Json = nlohmann::ordered_json;
+
+// One gesture of the student, or of the page on the student's behalf.
+struct Gesture {
+    enum class Op { Click, Pick, Type, Focus, Key, Tick, Close, Undo, Redo } op = Op::Click;
+    Control control = Control::BitBtnHinweise;
+    int index = 0;
+    std::string text;      // Type: the characters; Key: the key names; Tick: "time|date"
+    bool focused = false;  // Key with NAME "-": the keys go to the focused control
+    std::string source;    // the command as written, for an ignored line
+};
+
+struct Outcome {
+    Json events = Json::array();  // {"box": …}, {"print": …}, {"ignored": …}, {"closed": true}
+    std::optional<BoxRequest> ask;  // a question still without an answer
+    std::string printHtml;          // the printed page as HTML, when the gesture printed
+    int fail = 0;                   // 2: the gesture cannot be done (reason in `failure`)
+    std::string failure;
+};
+
+// Whether `text` is a key sequence the session knows (up to four keys separated by ", ").
+bool KeysReadable(const std::string& text);
+
+class Session {
+  public:
+    Session();
+
+    // Runs the gesture with `answers` to its questions, in order.
+    Outcome Run(const Gesture& g, const std::vector<DlgResult>& answers);
+
+    // The plan file's text; the plan then belongs to `file` and counts as saved.
+    std::string Save(const std::string& file, const std::string& savedUtc);
+    // Opens the plan file at `path`; a box about the file itself goes into the outcome.
+    Outcome Open(const std::string& path);
+    // Puts back a plan kept by the page (its file text, the file it belongs to and whether it
+    // had unsaved changes), without any box; false when the text is no usable plan.
+    bool Restore(const std::string& text, const std::string& file, bool unsaved);
+
+    // Everything the page shows, and the driver's dump (without measured label sizes).
+    Json ViewJson() const;
+    Json DumpJson() const;
+    std::string Title() const;
+    std::string FileText() const;  // the current plan as a file's text (for the browser's storage)
+    const plan::PlanState& plan() const { return plan_; }
+    bool closed() const { return plan_.window.closed; }
+    std::string ProposedName() const;
+
+  private:
+    struct Snapshot {
+        std::shared_ptr<const plan::PlanState> plan;
+        std::size_t actions = 0;
+    };
+    struct Step {
+        Snapshot before, after;
+        std::optional<Control> typedInto;
+        int id = 0;
+        std::vector<plan::Action> actions;  // kept while the step waits for redo
+    };
+
+    void Exec(const Gesture& g);
+    bool Reachable(const Gesture& g);
+    void Ignored(const Gesture& g);
+    void FocusMove(std::optional<Control> to, bool byStudent);
+    void UserEvent(Control c, Event e);
+    void NoteStep(std::optional<Control> typedInto);
+    void Keys(const Gesture& g);
+    void Key(const std::string& key);
+    void TabMove(bool next);
+    DlgResult Box(const BoxRequest& box);
+    Snapshot Capture() const;
+    const Snapshot& Settled();
+    void Restore(const Snapshot& s);
+    bool DoUndo();
+    bool DoRedo();
+    int TopStepId() const { return steps_.empty() ? 0 : steps_.back().id; }
+
+    plan::PlanState plan_;
+    std::array<std::string, 4> status_{};
+    std::vector<plan::Action> actions_;
+    std::vector<Step> steps_, redo_;
+    std::optional<Snapshot> pendingStart_, settled_;
+    int nextStepId_ = 0, savedStepId_ = 0;
+    std::string file_;
+    int focusOption_ = -1;  // the option of the focused radio group that holds the focus
+    std::optional<Control> resumeFrom_;  // where Tab goes on when no control holds the focus
+    std::optional<Control> lastFocus_;
+    std::optional<Control> popup_;  // the combo box whose list is open
+    int popupRow_ = -1;
+    bool selected_ = false;  // the focused field's whole text is selected
+
+    // Set while a gesture runs.
+    int depth_ = 0;
+    std::vector<DlgResult>* record_ = nullptr;
+    std::vector<DlgResult> answers_;
+    std::size_t nextAnswer_ = 0;
+    Outcome* out_ = nullptr;
+};
+
+// The window in memory, with the status bar kept by the session.
+class WebView : public plan::MemoryView {
+  public:
+    WebView(plan::WindowState& w, std::array<std::string, 4>& status)
+        : MemoryView(w), status_(status) {}
+    void SetStatusText(int panel, const std::string& text) override {
+        if (panel >= 0 && panel < 4) status_[static_cast<std::size_t>(panel)] = text;
+    }
+
+  private:
+    std::array<std::string, 4>& status_;
+};
+
+}  // namespace belegix::web
