@@ -6,8 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "core/accessibility.h"
 #include "core/design.h"
 #include "core/message_boxes.h"
+#include "tools/drive/script.h"
 #include "web/look.h"
 #include "web/session.h"
 
@@ -102,7 +104,6 @@ Json OutcomeJson(const belegix::web::Outcome& out) {
         j["ask"] = {{"kind", kind},
                     {"caption", out.ask->caption},
                     {"text", out.ask->text},
-                    {"screenText", belegix::ScreenText(out.ask->text)},
                     {"buttons", buttons}};
     } else {
         j["ask"] = nullptr;
@@ -151,7 +152,11 @@ EMSCRIPTEN_KEEPALIVE const char* bx_design() {
     }
     Json rows = Json::array();
     for (int r = 0; r < belegix::kGridRows; ++r) rows.push_back(design::GridRowHeight(r));
+    Json tabOrder = Json::array();
+    for (Control c : belegix::access::TabOrder())
+        tabOrder.push_back(std::string(belegix::ControlName(c)));
     return Return(Json{{"caption", std::string(design::kCaption)},
+                       {"tabOrder", tabOrder},
                        {"width", design::kClientWidth},
                        {"height", design::kClientHeight},
                        {"statusBarHeight", design::kStatusBarHeight},
@@ -170,9 +175,9 @@ EMSCRIPTEN_KEEPALIVE const char* bx_run(const char* gestureJson) {
     belegix::web::Gesture g;
     const std::string op = in.value("op", "");
     static const std::pair<const char*, Op> kOps[] = {
-        {"click", Op::Click}, {"pick", Op::Pick}, {"type", Op::Type},
-        {"focus", Op::Focus}, {"key", Op::Key},   {"tick", Op::Tick},
-        {"close", Op::Close}, {"undo", Op::Undo}, {"redo", Op::Redo}};
+        {"click", Op::Click}, {"pick", Op::Pick}, {"type", Op::Type}, {"edit", Op::Edit},
+        {"focus", Op::Focus}, {"key", Op::Key},   {"tick", Op::Tick}, {"close", Op::Close},
+        {"undo", Op::Undo},   {"redo", Op::Redo}};
     bool known = false;
     for (const auto& [word, value] : kOps)
         if (op == word) {
@@ -230,8 +235,41 @@ EMSCRIPTEN_KEEPALIVE const char* bx_proposed_name() {
     return Return(S().ProposedName());
 }
 
+// A box's text as the screen shows it (a lone carriage return starts a new line).
+EMSCRIPTEN_KEEPALIVE const char* bx_screen_text(const char* text) {
+    return Return(belegix::ScreenText(text));
+}
+
 EMSCRIPTEN_KEEPALIVE int bx_keys_ok(const char* keys) {
     return belegix::web::KeysReadable(keys) ? 1 : 0;
+}
+
+// A driver script read by the desktop driver's own reader: {"commands": [...]} or
+// {"error": {"line", "reason"}}; unknown keys are an error too.
+EMSCRIPTEN_KEEPALIVE const char* bx_parse_script(const char* text) {
+    using belegix::drive::Op;
+    const belegix::drive::Script script = belegix::drive::ParseScript(text);
+    if (script.error)
+        return Return(
+            Json{{"error", {{"line", script.error->line}, {"reason", script.error->reason}}}});
+    static const char* const kWords[] = {"click",  "pick", "type", "focus",      "key",
+                                         "answer", "tick", "dump", "screenshot", "close",
+                                         "save",   "open", "undo", "redo"};
+    Json commands = Json::array();
+    for (const belegix::drive::Command& c : script.commands) {
+        if (c.op == Op::Key && !belegix::web::KeysReadable(c.text))
+            return Return(
+                Json{{"error", {{"line", c.line}, {"reason", "unknown keys \"" + c.text + "\""}}}});
+        commands.push_back({{"op", kWords[static_cast<int>(c.op)]},
+                            {"line", c.line},
+                            {"source", c.source},
+                            {"control", std::string(belegix::ControlName(c.control))},
+                            {"focused", c.focused},
+                            {"index", c.index},
+                            {"text", c.text},
+                            {"answer", std::string(belegix::AnswerWord(c.answer))}});
+    }
+    return Return(Json{{"commands", commands}});
 }
 
 // A fresh program start (the page's "Neu" and the benchmarks).

@@ -164,6 +164,20 @@ void Session::Exec(const Gesture& g) {
             }
             break;
         }
+        case Op::Edit: {
+            // One keystroke in the page's own field: the text it now holds.
+            if (!Reachable(g) || !design::TakesTyping(c)) return;
+            if (plan_.window.focus != c) FocusMove(c, true);
+            if (out_->ask || closed() || !Reachable(g)) return;
+            const int maxLength = design::Of(c).maxLength;
+            if (g.text == plan_.window.at(c).text ||
+                (maxLength > 0 && Utf8Length(g.text) > static_cast<std::size_t>(maxLength)))
+                return;
+            WebView view(plan_.window, status_);
+            view.Type(c, g.text);
+            UserEvent(c, Event::Change);
+            break;
+        }
         case Op::Focus:
             if (!Reachable(g)) return;
             FocusMove(c, true);

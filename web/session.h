@@ -27,7 +27,7 @@ using Json = nlohmann::ordered_json;
 
 // One gesture of the student, or of the page on the student's behalf.
 struct Gesture {
-    enum class Op { Click, Pick, Type, Focus, Key, Tick, Close, Undo, Redo } op = Op::Click;
+    enum class Op { Click, Pick, Type, Edit, Focus, Key, Tick, Close, Undo, Redo } op = Op::Click;
     Control control = Control::BitBtnHinweise;
     int index = 0;
     std::string text;      // Type: the characters; Key: the key names; Tick: "time|date"
