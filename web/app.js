@@ -19,7 +19,7 @@
   let syncing = 0;     // > 0 while the page itself moves the focus
   let queue = Promise.resolve();
   let busy = 0;
-  const started = performance.now();
+  const stats = [];
 
   const call = (name, ...args) =>
     mod.ccall(name, "string", args.map((a) => (typeof a === "number" ? "number" : "string")), args);
@@ -176,6 +176,14 @@
           el = document.createElement("div");
           el.setAttribute("role", "note");
           break;
+        case "panel":
+        case "groupbox":
+          // A frame or panel holds other controls: its caption is a part of its own.
+          el = document.createElement("div");
+          p.caption = document.createElement("span");
+          p.caption.className = d.kind === "panel" ? "caption" : "legend";
+          el.append(p.caption);
+          break;
         default:
           el = document.createElement("div");
       }
@@ -299,8 +307,13 @@
           el.setAttribute("role", "img");
           el.setAttribute("aria-label", c.accessibleDescription || c.accessibleName);
           break;
+        case "groupbox":
+          p.caption.textContent = c.text;
+          el.setAttribute("aria-label", c.accessibleName);
+          el.setAttribute("role", "group");
+          break;
         case "panel":
-          el.textContent = c.text;
+          p.caption.textContent = c.text;
           if (c.accessibleDescription !== undefined) {
             el.setAttribute("role", "img");
             el.setAttribute("aria-label", c.accessibleDescription);
@@ -425,7 +438,7 @@
     for (;;) {
       const t0 = performance.now();
       const r = JSON.parse(call("bx_run", JSON.stringify({ ...g, answers })));
-      if (window.__belegixDrive) window.__belegixDrive.timing(performance.now() - t0);
+      const t1 = performance.now();
       if (r.fail) {
         if (window.__belegixDrive) window.__belegixDrive.onFail(r.fail, r.failure);
         render(JSON.parse(call("bx_view")));
@@ -442,9 +455,12 @@
         continue;
       }
       if (window.__belegixDrive) window.__belegixDrive.onEvents(r.events);
+      const t2 = performance.now();
       render(r.view);
       if (r.printHtml) printPage(r.printHtml);
       keep();
+      // What the gesture cost the page: the core's run (the last round) and the drawing.
+      stats.push({ op: g.op, rounds: answers.length + 1, run: t1 - t0, render: performance.now() - t2 });
       return r;
     }
   }
@@ -568,7 +584,7 @@
     window.__belegix = {
       call, callInt, gesture, openBytes, save: () => (queue = queue.then(save)), render,
       idle: () => queue.then(() => busy === 0), view: () => view, design: () => design, els, parts,
-      ready: performance.now() - started, mod: () => mod, clock,
+      ready: performance.now(), mod: () => mod, clock, stats,
     };
     document.documentElement.dataset.ready = "1";
   }
