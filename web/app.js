@@ -497,7 +497,8 @@
 
   function save() {
     const name = call("bx_proposed_name");
-    const text = call("bx_save", name, new Date().toISOString().replace(/\.\d+Z$/, "Z"));
+    const text = call("bx_plan_text", new Date().toISOString().replace(/\.\d+Z$/, "Z"));
+    call("bx_saved", name);
     const url = URL.createObjectURL(new Blob([text], { type: "application/x-belegix-plan" }));
     const a = document.createElement("a");
     a.href = url;
@@ -522,6 +523,14 @@
     if (window.__belegixDrive) window.__belegixDrive.onEvents(r.events);
     render(r.view);
     keep();
+  }
+
+  // A failed save as the driver reports it: the core's box.
+  async function saveFailed(file, why) {
+    const r = JSON.parse(call("bx_save_failed", file, why));
+    for (const e of r.events) if (e.box) await showBox(e.box);
+    if (window.__belegixDrive) window.__belegixDrive.onEvents(r.events);
+    render(r.view);
   }
 
   function menu() {
@@ -582,7 +591,7 @@
       setInterval(() => clock(), 1000);
     }
     window.__belegix = {
-      call, callInt, gesture, openBytes, save: () => (queue = queue.then(save)), render,
+      call, callInt, gesture, openBytes, saveFailed: (f, w) => (queue = queue.then(() => saveFailed(f, w))), save: () => (queue = queue.then(save)), render,
       idle: () => queue.then(() => busy === 0), view: () => view, design: () => design, els, parts,
       ready: performance.now(), mod: () => mod, clock, stats,
     };

@@ -210,9 +210,21 @@ EMSCRIPTEN_KEEPALIVE const char* bx_dump() {
     return Return(S().DumpJson());
 }
 
-// The plan file's text for `file`; the plan then counts as saved there.
-EMSCRIPTEN_KEEPALIVE const char* bx_save(const char* file, const char* savedUtc) {
-    return Return(S().Save(file, savedUtc));
+// The plan file's text, saved at `savedUtc`.
+EMSCRIPTEN_KEEPALIVE const char* bx_plan_text(const char* savedUtc) {
+    return Return(S().PlanText(savedUtc));
+}
+
+// The text was written to `file`: the plan now belongs to it and counts as saved.
+EMSCRIPTEN_KEEPALIVE void bx_saved(const char* file) {
+    S().Saved(file);
+}
+
+// Writing `file` failed; `why` names the reason (see Session::SaveFailed). Gives the box.
+EMSCRIPTEN_KEEPALIVE const char* bx_save_failed(const char* file, const char* why) {
+    Json out = OutcomeJson(S().SaveFailed(file, why));
+    out["view"] = S().ViewJson();
+    return Return(out);
 }
 
 // Opens the plan file at `path` in the module's file system (the page writes it there first).

@@ -242,8 +242,23 @@ void Session::UserEvent(Control c, Event e) {
         out_->events.push_back(Json{{"print", printer.ops()}});
         out_->printHtml = printer.html();
     };
+    // Where Tab goes on when the rules take the focus away: after the control that had it, or
+    // after the control that opened the period panel when the focus was in the panel.
+    const std::optional<Control> focusBefore = plan_.window.focus;
+    const bool panelBefore = plan_.window.at(Control::ZusatzPanel).visible;
+    auto followFocus = [&] {
+        if (!panelBefore && plan_.window.at(Control::ZusatzPanel).visible)
+            panelOpener_ = focusBefore && !design::IsInside(*focusBefore, Control::ZusatzPanel)
+                               ? focusBefore
+                               : std::nullopt;
+        if (focusBefore && !plan_.window.focus)
+            resumeFrom_ = design::IsInside(*focusBefore, Control::ZusatzPanel) && panelOpener_
+                              ? panelOpener_
+                              : focusBefore;
+    };
     if (depth_ > 0) {
         Dispatch(form, c, e);
+        followFocus();
         printed();
         return;
     }
@@ -272,10 +287,10 @@ void Session::UserEvent(Control c, Event e) {
     if (!pendingStart_) pendingStart_ = Settled();
     record_ = &action.answers;
     ++depth_;
-    const std::optional<Control> focusBefore = plan_.window.focus;
     const bool handled = Dispatch(form, c, e);
     --depth_;
     record_ = nullptr;
+    followFocus();
     printed();
     // A focus move made by the rules enters the controls as a move by the student does.
     if (plan_.window.focus != focusBefore && plan_.window.focus) {
@@ -394,11 +409,34 @@ std::string Session::FileText() const {
     return plan::WritePlan(actions_, plan_, "");
 }
 
-std::string Session::Save(const std::string& file, const std::string& savedUtc) {
-    std::string text = plan::WritePlan(actions_, plan_, savedUtc);
+std::string Session::PlanText(const std::string& savedUtc) const {
+    return plan::WritePlan(actions_, plan_, savedUtc);
+}
+
+void Session::Saved(const std::string& file) {
     file_ = file;
     savedStepId_ = TopStepId();
-    return text;
+}
+
+Outcome Session::SaveFailed(const std::string& file, const std::string& why) {
+    static const std::pair<const char*, const char*> kReasons[] = {
+        {"folder-missing", "Den Ordner gibt es nicht."},
+        {"folder-is-file", "Der Ordner ist eine Datei."},
+        {"is-folder", "An dieser Stelle steht ein Ordner."},
+        {"permission", "Die Datei lässt sich dort nicht anlegen (keine Schreibrechte)."},
+        {"write-error", "Beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)."},
+        {"rename", "Die fertige Datei ließ sich nicht an ihren Platz bringen."},
+    };
+    std::string reason = "Die Datei ließ sich nicht schreiben.";
+    for (const auto& [word, text] : kReasons)
+        if (why == word) reason = text;
+    Outcome out;
+    out_ = &out;
+    Box(MessageDlgBox("Der Plan konnte nicht gespeichert werden:\n" + file + "\n\n" + reason +
+                          "\n\nDie bisherige Datei ist unverändert.",
+                      DlgType::Information, DlgButtons::Ok));
+    out_ = nullptr;
+    return out;
 }
 
 Outcome Session::Open(const std::string& path) {

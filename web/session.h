@@ -53,8 +53,13 @@ class Session {
     // Runs the gesture with `answers` to its questions, in order.
     Outcome Run(const Gesture& g, const std::vector<DlgResult>& answers);
 
-    // The plan file's text; the plan then belongs to `file` and counts as saved.
-    std::string Save(const std::string& file, const std::string& savedUtc);
+    // The plan file's text, saved at `savedUtc`.
+    std::string PlanText(const std::string& savedUtc) const;
+    // The text was written to `file`: the plan belongs to it and counts as saved.
+    void Saved(const std::string& file);
+    // Writing `file` failed for `why` (folder-missing, folder-is-file, is-folder, permission,
+    // write-error, rename, other): the box that says so; the plan stays as it was.
+    Outcome SaveFailed(const std::string& file, const std::string& why);
     // Opens the plan file at `path`; a box about the file itself goes into the outcome.
     Outcome Open(const std::string& path);
     // Puts back a plan kept by the page (its file text, the file it belongs to and whether it
@@ -109,7 +114,8 @@ class Session {
     int focusOption_ = -1;  // the option of the focused radio group that holds the focus
     std::optional<Control> resumeFrom_;  // where Tab goes on when no control holds the focus
     std::optional<Control> lastFocus_;
-    std::optional<Control> popup_;  // the combo box whose list is open
+    std::optional<Control> panelOpener_;  // the control that had the focus when the panel opened
+    std::optional<Control> popup_;        // the combo box whose list is open
     int popupRow_ = -1;
     bool selected_ = false;  // the focused field's whole text is selected
 

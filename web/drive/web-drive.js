@@ -29,6 +29,35 @@ function emit(line) {
   process.stdout.write(JSON.stringify(line) + "\n");
 }
 
+// Writes `text` beside `file` and renames it over the file only when complete. Returns the
+// reason word of a failure (see Session::SaveFailed), or null.
+function writeWhole(file, text) {
+  const folder = path.dirname(file);
+  try {
+    if (!fs.statSync(folder).isDirectory()) return "folder-is-file";
+  } catch (_) {
+    return "folder-missing";
+  }
+  try {
+    if (fs.statSync(file).isDirectory()) return "is-folder";
+  } catch (_) { /* a new file */ }
+  const tmp = path.join(folder, "." + path.basename(file) + ".tmp-" + process.pid);
+  try {
+    fs.writeFileSync(tmp, text);
+  } catch (e) {
+    try { fs.unlinkSync(tmp); } catch (_) { /* never made */ }
+    return e.code === "EACCES" || e.code === "EPERM" || e.code === "EROFS" ? "permission"
+         : e.code === "ENOSPC" || e.code === "EIO" || e.code === "EDQUOT" ? "write-error" : "other";
+  }
+  try {
+    fs.renameSync(tmp, file);
+  } catch (_) {
+    try { fs.unlinkSync(tmp); } catch (__) { /* gone */ }
+    return "rename";
+  }
+  return null;
+}
+
 function serve(site) {
   const server = http.createServer((req, res) => {
     const url = decodeURIComponent(new URL(req.url, "http://x").pathname);
@@ -183,18 +212,18 @@ async function run(browser, port, source, pdf) {
       }
       case "save": {
         const file = path.resolve(cmd.text);
-        const text = await page.evaluate((f) => {
-          const t = window.__belegix.call("bx_save", f, new Date().toISOString().replace(/\.\d+Z$/, "Z"));
-          window.__belegix.render(JSON.parse(window.__belegix.call("bx_view")));
-          return t;
-        }, file);
-        try {
-          const tmp = file + ".tmp-" + process.pid;
-          fs.writeFileSync(tmp, text);
-          fs.renameSync(tmp, file);
-        } catch (e) {
-          process.stderr.write(`web-drive: line ${cmd.line}: cannot write ${file}: ${e.message}\n`);
+        const text = await page.evaluate(() =>
+          window.__belegix.call("bx_plan_text", new Date().toISOString().replace(/\.\d+Z$/, "Z")));
+        const why = writeWhole(file, text);
+        if (why) {
+          await page.evaluate((f, w) => { window.__belegix.saveFailed(f, w); }, file, why);
+        } else {
+          await page.evaluate((f) => {
+            window.__belegix.call("bx_saved", f);
+            window.__belegix.render(JSON.parse(window.__belegix.call("bx_view")));
+          }, file);
         }
+        await settle();
         break;
       }
       case "open": {
@@ -238,7 +267,6 @@ async function run(browser, port, source, pdf) {
     });
   }
 
-  if (closed) return 0;
   const pending = await page.evaluate(() => window.__belegixDrive.answers.length);
   if (pending > 0) fail(3, pending + " queued answer(s) left unused");
   return 0;
