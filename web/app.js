@@ -247,14 +247,15 @@
   // Showing what the rules left in the window
 
   function render(v) {
-    const before = view;
     view = v;
     for (const d of design.controls) {
       const c = v.controls[d.name];
-      const was = before && before.controls[d.name];
-      if (was && JSON.stringify(was) === JSON.stringify(c)) continue;
-      const el = els[d.name];
       const p = parts[d.name];
+      // Only what changed is drawn again.
+      const key = JSON.stringify(c);
+      if (p.key === key) continue;
+      p.key = key;
+      const el = els[d.name];
       el.hidden = !c.visible;
       el.style.left = c.left + "px";
       el.style.background = d.kind === "combo" ? "" : css(c.colour);
