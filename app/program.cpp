@@ -1,8 +1,9 @@
 #include "app/program.h"
 
-#include <QFileDialog>
 #include <QString>
 #include <QTimer>
+
+#include "qt/file_dialogs.h"
 
 namespace belegix {
 
@@ -25,19 +26,12 @@ const QString kPlanFilter = QStringLiteral("Belegix-Pläne (*.belegix);;Alle Dat
 }  // namespace
 
 std::optional<QString> QtFileDialogs::OpenName(const QString& folder) {
-    const QString file =
-        QFileDialog::getOpenFileName(parent_, QStringLiteral("Plan öffnen"), folder, kPlanFilter);
-    if (file.isEmpty()) return std::nullopt;
-    return file;
+    return AskOpenName(parent_, QStringLiteral("Plan öffnen"), folder, kPlanFilter);
 }
 
 std::optional<QString> QtFileDialogs::SaveName(const QString& proposed) {
-    QString file = QFileDialog::getSaveFileName(parent_, QStringLiteral("Plan speichern unter"),
-                                                proposed, kPlanFilter);
-    if (file.isEmpty()) return std::nullopt;
-    if (!file.endsWith(QStringLiteral(".belegix"), Qt::CaseInsensitive))
-        file += QStringLiteral(".belegix");
-    return file;
+    return AskSaveName(parent_, QStringLiteral("Plan speichern unter"), proposed, kPlanFilter,
+                       QStringLiteral(".belegix"));
 }
 
 void Planner::OpenAtStart(const QString& file) {

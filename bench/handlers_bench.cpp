@@ -1,7 +1,7 @@
-// Latency of the handlers behind each button, against the fake view (no toolkit, no boxes on
-// screen). Each benchmark prepares a window up to the moment before the click once, checks that
-// the click takes the path a student's click takes, and then times the click on a fresh copy of
-// that window in every iteration; copying the window is outside the timed region and reported on
+// Latency of the handlers behind each button, against the window in memory (no toolkit, no
+// boxes on screen). Each benchmark prepares a window up to the moment before the click once, checks
+// that the click takes the path a student's click takes, and then times the click on a fresh copy
+// of that window in every iteration; copying the window is outside the timed region and reported on
 // its own as Restore.
 #include <benchmark/benchmark.h>
 

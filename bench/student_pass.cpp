@@ -8,7 +8,6 @@
 #include "core/rules/obligations.h"
 #include "core/rules/profile.h"
 #include "core/rules/steps.h"
-#include "tests/support/design_items.h"
 
 namespace belegix::bench {
 
@@ -16,7 +15,7 @@ namespace {
 
 using enum Control;
 
-std::string BoxesShown(const test::FakeView& v) {
+std::string BoxesShown(const test::TestView& v) {
     std::string all;
     for (const std::string& text : v.BoxTexts()) all += " [" + text + "]";
     return all;
@@ -29,7 +28,7 @@ StepError Quiet(Window& w, const char* step) {
 }
 
 bool Open(const Window& w, Control box) {
-    const test::FakeControl& c = w.view.Get(box);
+    const plan::ControlState& c = w.view.Get(box);
     return c.enabled && c.index == -1;
 }
 
@@ -62,7 +61,6 @@ ExamChoice AdmissibleChoice(Profile p) {
 }
 
 StepError Create(Window& w) {
-    test::FillDesignItems(w.view);
     StartPlanner(w.st, w.view);
     EvaluatePlan(w.st, w.view);  // the window's first activation
     w.view.ClearBoxes();
@@ -114,7 +112,7 @@ StepError PickObligations(Window& w) {
         ChooseScience(w.st, w.view);
     }
     if (Open(w, SpBox)) w.view.Pick(SpBox, 0);
-    const test::FakeControl& extra = w.view.Get(BExtraBox);
+    const plan::ControlState& extra = w.view.Get(BExtraBox);
     if (extra.enabled && extra.index <= 0 && extra.items.size() > 1) w.view.Pick(BExtraBox, 5);
     return Quiet(w, "step 3");
 }

@@ -1,4 +1,4 @@
-// A student's way through the steps on the fake view, one function per step, so that each
+// A student's way through the steps on the window in memory, one function per step, so that each
 // benchmark can prepare the window up to the handler it measures. Every step reports what went
 // wrong instead of measuring a path the student would not take.
 #pragma once
@@ -7,7 +7,7 @@
 
 #include "core/choice_state.h"
 #include "core/rules/profile_lists.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix::bench {
 
@@ -22,7 +22,7 @@ ExamChoice AdmissibleChoice(Profile p);
 
 struct Window {
     ChoiceState st;
-    test::FakeView view;
+    test::TestView view;
 };
 
 // Empty when the step went as a student expects, otherwise what happened instead.

@@ -67,6 +67,7 @@ void ResetState(ChoiceState& st) {
         family->Fill(0);
     st.Aufgabenfeld.Fill(0);
     st.Erfuellt.Fill(0);
+    st.evaluation = {};
     st.IntGewaehlt = 0;
     st.NurEineFs = 0;
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/must_exist.h"
@@ -89,6 +90,18 @@ extern const std::array<Subject, 15> kP5Subjects;
 extern const std::array<Subject, 3> kIntSubjects;
 extern const std::array<Subject, 8> kZusatz4Subjects;
 
+// What the last plan evaluation found, as the window shows it: the colours of the result panels,
+// whether the plan may be printed, and the verdict told (empty for none).
+struct Evaluation {
+    // Semester1 to Semester4, SemesterD, Kurse_ok, Gsq_ok.
+    std::array<Colour, 7> lights{Colour::Neutral, Colour::Neutral, Colour::Neutral,
+                                 Colour::Neutral, Colour::Neutral, Colour::Neutral,
+                                 Colour::Neutral};
+    bool admissible = false;
+    std::string verdict;
+    bool operator==(const Evaluation&) const = default;
+};
+
 struct ChoiceState {
     // Subject flag families.
     SubjectFlags PFach;    // one of the five exam subjects
@@ -129,6 +142,10 @@ struct ChoiceState {
 
     // Whether step 0 (intensive foreign language) opens on a reset; set by StartPlanner only.
     Flag IntSchrittAktiv = 0;
+
+    // The last evaluation as a value, for everything that reports the plan (reset with the
+    // result panels).
+    Evaluation evaluation;
 
     bool operator==(const ChoiceState&) const = default;
 };

@@ -177,6 +177,60 @@ constexpr std::string_view kMemo1 =
     ">>Ergebnis gedrückt werden!\n"
     "Danach Zusatzkurse auswählen!";
 
+// The guide of Hilfe → "Anleitung": the intro's instructions and what the window adds to them.
+constexpr std::string_view kGuide =
+    "So planst Du Deine Kurswahl\n"
+    "\n"
+    "1. Drücke auf dem Startbild „Kurswahlen beginnen“.\n"
+    "2. Triff Deine Wahlen in der Reihenfolge 1. bis 3. und bestätige jeden Abschnitt mit seinem "
+    "„Fertig“-Schalter: „1. Profil wählen“, „2. Prüfungsfächer wählen“ (P1 bis P5), "
+    "„3. Belegungsverpflichtungen erfüllen“. Der nächste Abschnitt öffnet sich erst, wenn der "
+    "vorige bestätigt ist.\n"
+    "3. „Ergebnis“ trägt Deine Wahlen in den Belegungsplan (5.) ein und bewertet ihn.\n"
+    "4. Zusatzkurse wählst Du danach unter „4. Weitere Kurse wählen“: Kurs auswählen, angeben, "
+    "wann der Unterricht stattfinden soll, und mit „Weiter“ in den Belegungsplan eintragen. "
+    "Danach wieder „Ergebnis“.\n"
+    "5. Deine Wahl ist zulässig, wenn am Ende keine roten Smileys erscheinen und die Felder für "
+    "die Wochenstunden nicht rot sind. Grün bedeutet eine optimale Wahl, Gelb eine zulässige, "
+    "aber nicht optimale.\n"
+    "6. Ist der Plan zulässig, kannst Du ihn mit „Drucken“ ausdrucken; vorher gibst Du Name, "
+    "Vorname und Klasse ein. Ist kein Drucker eingerichtet, kannst Du die Seite als PDF-Datei "
+    "speichern.\n"
+    "Zu jedem Abschnitt erklärt sein Schalter „Hilfe“ die Regeln der Prüfungsordnung.\n"
+    "\n"
+    "Eine frühere Wahl ändern\n"
+    "\n"
+    "Strg+Z (Bearbeiten → Rückgängig) nimmt Deinen letzten Schritt zurück: eine Auswahl, einen "
+    "Klick auf einen Schalter oder das, was Du in ein Feld geschrieben hast. Drücke Strg+Z so "
+    "oft, bis der Abschnitt, den Du ändern möchtest, wieder offen ist; wähle dann neu und "
+    "bestätige wieder mit „Fertig“.\n"
+    "Strg+Y oder Strg+Umschalt+Z (Bearbeiten → Wiederholen) bringt einen zurückgenommenen "
+    "Schritt wieder, solange Du inzwischen nichts Neues gewählt hast.\n"
+    "„Zurücksetzen“ beginnt von vorn bei 1.; auch das nimmt Strg+Z zurück. Passen Deine "
+    "Prüfungsfächer nicht zum Profil, beginnt das Programm ebenfalls von vorn – mit Strg+Z "
+    "hast Du Deine Wahlen wieder und kannst einzelne ändern.\n"
+    "\n"
+    "Speichern und öffnen\n"
+    "\n"
+    "Datei → Plan speichern unter… (Strg+Umschalt+S) speichert Deinen Plan als Datei mit der "
+    "Endung .belegix; vorgeschlagen wird Dein Ordner für Dokumente. Danach speichert "
+    "Datei → Plan speichern (Strg+S) immer in dieselbe Datei.\n"
+    "Die Titelleiste nennt die Datei. Ein „*“ hinter ihrem Namen zeigt, dass Du seit dem "
+    "letzten Speichern etwas geändert hast.\n"
+    "Datei → Plan öffnen… (Strg+O) holt einen gespeicherten Plan zurück, ebenso ein Doppelklick "
+    "auf die Datei. Das Programm wendet dabei Deine gespeicherten Schritte noch einmal nach "
+    "seinen Regeln an; was in der Datei nicht dazu passt, nennt es Dir. Lässt sich eine Datei "
+    "nicht öffnen, bleibt Dein Plan, wie er war.\n"
+    "Hast Du etwas geändert und noch nicht gespeichert, fragt das Programm vor dem Schließen und "
+    "vor dem Öffnen eines anderen Plans, ob Du speichern möchtest.\n"
+    "Nach jedem Schritt bewahrt das Programm Deinen Plan außerdem selbst auf. Endet es "
+    "unerwartet, holt Datei → Letzten Plan wiederherstellen ihn beim nächsten Start zurück.\n"
+    "\n"
+    "Tastatur\n"
+    "\n"
+    "F1 zeigt diese Anleitung, Esc schließt sie. Mit Tab und Umschalt+Tab gehst Du von Feld zu "
+    "Feld; die Leertaste oder die Eingabetaste drückt den Schalter, auf dem Du stehst.";
+
 }  // namespace
 
 std::string_view MemoIntro() {
@@ -190,6 +244,10 @@ std::string_view MemoHead2() {
 }
 std::string_view Memo1() {
     return kMemo1;
+}
+
+std::string_view Guide() {
+    return kGuide;
 }
 
 std::string_view StatusText(int panel) {

@@ -21,6 +21,10 @@ std::string_view StatusText(int panel);
 // The help text of step 0 (intensive foreign language) to step 4 (further courses).
 std::string_view HelpText(int step);
 
+// Hilfe → "Anleitung" (F1): how to plan, change an earlier step, undo, save and open, for the
+// whole program; lines joined by "\n", an empty line between sections.
+std::string_view Guide();
+
 // The hint shown when the mouse rests on a control; empty where it has none.
 std::string_view Hint(Control c);
 

@@ -28,6 +28,7 @@
 #include "core/rules/window.h"
 #include "qt/colours_and_fonts.h"
 #include "qt/shared_palette_style.h"
+#include "qt/translation.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -84,6 +85,7 @@ QIcon GlyphIcon(const QStyle* style, design::Glyph g) {
 }  // namespace
 
 void PrepareApplication(QApplication& app) {
+    InstallGermanQtTexts(app);
     // Only the application name: a display name would be appended to every window caption.
     app.setApplicationName(Q(kAppTitle));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -107,11 +109,8 @@ void PrepareApplication(QApplication& app) {
 }
 
 MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent)
-    : QWidget(parent),
-      recorder_(boxes, *this),
-      boxes_(boxes),
-      view_(recorder_),
-      form_{st_, view_, printer} {
+    : QWidget(parent), showing_(boxes, *this), boxes_(boxes), view_(showing_),
+      door_(&showing_, &printer) {
     clock_ = [] { return QDateTime::currentDateTime(); };
     buildMenu();
     build();
@@ -124,11 +123,10 @@ MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* paren
     });
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
 
-    ShowStatusTexts(view_);
-    StartPlanner(st_, view_);
-
-    // The intro screen's button has the focus when the window first shows.
-    widget(Control::BitBtnHinweise)->setFocus(Qt::OtherFocusReason);
+    // The widgets show the door's window as it stands after the program start (the intro
+    // screen's button has the focus).
+    shown_ = captureWindow();
+    render();
 
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -328,67 +326,45 @@ void MainWindow::connectControl(Control c, QWidget* w) {
 }
 
 void MainWindow::userEvent(Control c, Event e) {
-    // The program's own changes (a focus move inside a handler, a plan being put back) are no
-    // actions of the student.
-    if (depth_ > 0 || restoring_ || e == Event::Activate) {
-        Dispatch(form_, c, e);
+    // What the program itself puts into the widgets, and anything the widgets report while the
+    // door runs an action (a box is open), is no action of the student.
+    if (restoring_ || depth_ > 0) return;
+    if (e == Event::Activate) {
+        ActivateOnce();
         return;
     }
-    plan::Action action;
-    action.control = c;
+    touched_.push_back(c);
+    ++depth_;
     switch (e) {
         case Event::Click:
-            action.kind = plan::ActionKind::Click;
+            door_.Click(c);
             break;
         case Event::Enter:
-            action.kind = plan::ActionKind::Enter;
+            door_.Focus(c);
             break;
         case Event::Change:
         case Event::Activate:
-            action.kind = plan::ActionKind::Change;
             // The value the control now holds: the item picked, or the text typed.
-            if (design::TakesPick(c) && view_.ItemIndex(c) >= 0) {
-                action.index = view_.ItemIndex(c);
-            } else if (design::TakesTyping(c)) {
-                action.text = view_.Text(c);
-            } else {
-                // A radio group without a selected option: nothing a person can do, and no
-                // handler listens to it.
-                Dispatch(form_, c, e);
-                return;
-            }
+            if (design::TakesPick(c) && view_.ItemIndex(c) >= 0)
+                door_.Pick(c, view_.ItemIndex(c));
+            else if (design::TakesTyping(c))
+                door_.Type(c, view_.Text(c));
             break;
     }
-    // The widget already shows the student's input: the plan before it is the one last settled.
-    if (!pendingStart_) pendingStart_ = settled();
-    answers_ = &action.answers;
-    ++depth_;
-    const bool handled = Dispatch(form_, c, e);
     --depth_;
-    answers_ = nullptr;
-    // A click or focus entry without a handler changes nothing; a change always changed the
-    // control.
-    if (!handled && e != Event::Change) return;
-    const bool typed = action.text.has_value();
-    actions_.push_back(std::move(action));
-    // Getting to a control (its focus handler) belongs to the step of what is done there.
-    if (e == Event::Enter) {
-        settled_ = capture();
-        return;
-    }
-    noteStep(typed ? std::optional<Control>(c) : std::nullopt);
+    render();
 }
 
 void MainWindow::ActivateOnce() {
     if (activated_) return;
     activated_ = true;
-    Dispatch(form_, Control::ErgebnisBitBtn, Event::Activate);
+    ++depth_;
+    door_.Activate();
+    --depth_;
+    render();
     const std::vector<std::string> missing = MissingFonts();
     if (!missing.empty())
-        view_.MessageDlg(MissingFontsText(missing), DlgType::Information, DlgButtons::Ok);
-    // The plan starts here.
-    pendingStart_.reset();
-    settled_ = capture();
+        boxes_.Show(MessageDlgBox(MissingFontsText(missing), DlgType::Information, DlgButtons::Ok));
 }
 
 std::vector<std::string> MissingFonts() {
@@ -413,8 +389,9 @@ bool MainWindow::introShown() const {
 void MainWindow::tick() {
     const QDateTime now = clock_();
     const QLocale locale = QLocale::system();
-    ShowClock(view_, locale.toString(now.time(), QLocale::ShortFormat).toStdString(),
-              locale.toString(now.date(), QLocale::ShortFormat).toStdString());
+    door_.ShowClock(locale.toString(now.time(), QLocale::ShortFormat).toStdString(),
+                    locale.toString(now.date(), QLocale::ShortFormat).toStdString());
+    render();
 }
 
 bool MainWindow::event(QEvent* e) {
@@ -544,34 +521,17 @@ bool MainWindow::focusNextPrevChild(bool next) {
 void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     // Focus leaving for a message box or another window is no move between controls.
     if (now == nullptr || now->window() != this) return;
-    QWidget* before = lastFocus_;
     lastFocus_ = now;
     resumeFrom_ = nullptr;
-    if (restoring_) return;  // a plan put back runs no focus handler
-    if (depth_ == 0 && now != before) {
-        // The student moved the focus: recorded, so that a replay restores it too.
-        std::optional<Control> focused;
-        for (QWidget* w = now; w != nullptr && w != this && !focused; w = w->parentWidget())
-            focused = view_.ControlOf(w);
-        if (focused) {
-            if (!pendingStart_) pendingStart_ = settled();
-            plan::Action action;
-            action.control = *focused;
-            action.kind = plan::ActionKind::Focus;
-            actions_.push_back(std::move(action));
-            settled_ = capture();
-        }
-    }
-    // Every control that now holds the focus but did not hold it before is entered, the
-    // outermost first.
-    std::vector<Control> entered;
-    for (QWidget* w = now; w != nullptr && w != this; w = w->parentWidget()) {
-        const auto c = view_.ControlOf(w);
-        if (!c) continue;
-        if (before != nullptr && (before == w || w->isAncestorOf(before))) break;
-        entered.push_back(*c);
-    }
-    for (auto it = entered.rbegin(); it != entered.rend(); ++it) userEvent(*it, Event::Enter);
+    // The program putting the focus back, or the focus returning from a box the door raised,
+    // is no move of the student.
+    if (restoring_ || depth_ > 0) return;
+    std::optional<Control> focused;
+    for (QWidget* w = now; w != nullptr && w != this && !focused; w = w->parentWidget())
+        focused = view_.ControlOf(w);
+    if (!focused) return;
+    // The door records the move and runs the focus handlers of every control entered.
+    userEvent(*focused, Event::Enter);
 }
 
 }  // namespace belegix

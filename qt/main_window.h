@@ -18,10 +18,12 @@
 #include "core/choice_state.h"
 #include "core/message_boxes.h"
 #include "core/plan/plan.h"
+#include "core/plan/planning.h"
 #include "core/print_stream.h"
 #include "core/rules/events.h"
 #include "qt/widget_view.h"
 
+class QAction;
 class QApplication;
 class QMenuBar;
 
@@ -58,13 +60,15 @@ struct PlanStatus {
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // Builds the window and starts the planner in it (`StartPlanner`).
+    // Builds the window and starts the planner in it (the door's program start).
     MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QtView& view() { return view_; }
-    ChoiceState& state() { return st_; }
-    Form& form() { return form_; }
+    const ChoiceState& state() const { return door_.state(); }
+    // The plan's one door: every action of the student goes through it.
+    plan::Planning& door() { return door_; }
+    const plan::Planning& door() const { return door_; }
     QWidget* widget(Control c) const { return view_.Widget(c); }
 
     // The first activation after creation runs the plan evaluation, then says which fonts are
@@ -84,8 +88,8 @@ class MainWindow : public QWidget {
     // `ShowClock` with the clock's current time and date.
     void tick();
 
-    // Runs the operation bound to `event` on `c` as a user event; records it for the plan file
-    // and the undo history.
+    // The student did `event` on `c` in the widgets: handed to the door, then the door's window
+    // is shown.
     void userEvent(Control c, Event event);
 
     // The designed 862 x 637 area below the menu bar; every control of the design lies in it.
@@ -100,7 +104,7 @@ class MainWindow : public QWidget {
     bool openPlan(const QString& file);
     PlanStatus planStatus() const;
     // The student's actions since program start (or since the opened plan's start).
-    const std::vector<plan::Action>& actions() const { return actions_; }
+    const std::vector<plan::Action>& actions() const { return door_.record(); }
     void setFileDialogs(FileDialogs* dialogs) { dialogs_ = dialogs; }
 
   signals:
@@ -113,58 +117,25 @@ class MainWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
-    // Boxes pass through here: the answers to questions go into the action being recorded, and
-    // the verdict shown is kept for the plan's summary.
-    class RecordingBoxes : public MessageBoxes {
+    // Boxes the door raises: the window first shows the plan as it stands, then asks.
+    class ShowingBoxes : public MessageBoxes {
       public:
-        RecordingBoxes(MessageBoxes& next, MainWindow& win) : next_(next), win_(win) {}
+        ShowingBoxes(MessageBoxes& next, MainWindow& win) : next_(next), win_(win) {}
         DlgResult Show(const BoxRequest& box) override;
 
       private:
         MessageBoxes& next_;
         MainWindow& win_;
     };
-    // A window state as the undo history keeps it: every control and every grid row is shared
-    // with the snapshot before it while unchanged, so a step costs only what it changed and the
-    // unlimited history stays small over long use.
-    struct KeptWindow {
-        std::array<std::shared_ptr<const plan::ControlState>, kControlCount> controls;
-        std::array<std::shared_ptr<const std::array<std::string, kGridColumns>>, kGridRows> rows;
-        std::optional<Control> focus;
-        bool closed = false;
-
-        // `w`, sharing each part that equals the same part of `previous`.
-        static std::shared_ptr<const KeptWindow> Keep(const plan::WindowState& w,
-                                                      const KeptWindow* previous);
-        plan::WindowState Unpack() const;
-        // Whether both hold the same plan (the focus alone is no change).
-        bool SamePlan(const KeptWindow& other) const;
-    };
-    // The plan at one moment: the state, every control, the verdict, and how many actions led
-    // there. Window states are shared between snapshots that are equal.
-    struct Snapshot {
-        ChoiceState st;
-        std::shared_ptr<const KeptWindow> window;
-        std::string verdict;
-        std::size_t actions = 0;
-    };
-    struct Step {
-        Snapshot before;
-        Snapshot after;
-        std::optional<Control> typedInto;  // keystrokes into one field are one step
-        std::uint64_t id = 0;
-        std::vector<plan::Action> actions;  // kept while the step waits to be redone
-    };
 
     void buildMenu();
-    Snapshot capture();
-    const Snapshot& settled();
+    // Puts the door's window into the widgets, running no handler.
+    void render();
+    plan::ControlState captureControl(Control c) const;
     plan::WindowState captureWindow() const;
-    // Puts `s` into the window and the state without running any handler.
-    void restore(const Snapshot& s);
-    void applyWindow(const plan::WindowState& target);
-    void noteStep(std::optional<Control> typedInto);
+    void applyControl(Control c, const plan::ControlState& want);
     void updateTitle();
+    void updateMenu();
     void informFile(const std::string& text);
     void openByDialog();
     void saveByMenu();
@@ -183,11 +154,14 @@ class MainWindow : public QWidget {
     // The next (or previous) control after `from` that Tab may visit now.
     QWidget* tabNeighbour(QWidget* from, bool next) const;
 
-    RecordingBoxes recorder_;
+    ShowingBoxes showing_;
     MessageBoxes& boxes_;
-    ChoiceState st_;
     QtView view_;
-    Form form_;
+    plan::Planning door_;
+    // The door's window as last put into the widgets, and the controls the student changed in
+    // the widgets since.
+    plan::WindowState shown_;
+    std::vector<Control> touched_;
     QTimer timer_;
     std::function<QDateTime()> clock_;
     QPointer<QWidget> lastFocus_;
@@ -196,22 +170,13 @@ class MainWindow : public QWidget {
     QPointer<QWidget> resumeFrom_;
     QPointer<QWidget> panelOpener_;
     QMenuBar* menuBar_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QWidget* client_ = nullptr;
     FileDialogs* dialogs_ = nullptr;
-    // The plan record and the undo history.
-    std::vector<plan::Action> actions_;
-    std::vector<DlgResult>* answers_ = nullptr;  // of the action being dispatched
-    std::string verdict_;
-    int depth_ = 0;                         // user events being dispatched
-    bool restoring_ = false;                // the program puts a plan into the widgets
-    std::optional<Snapshot> settled_;       // the plan after the last recorded action
-    std::optional<Snapshot> pendingStart_;  // where the next step begins
-    std::vector<Step> steps_;
-    std::vector<Step> redo_;
-    std::uint64_t nextStepId_ = 0;
-    std::uint64_t savedStepId_ = 0;
-    std::shared_ptr<const KeptWindow> lastWindow_;
     QString file_;
+    int depth_ = 0;           // the door is running an action
+    bool restoring_ = false;  // the program puts the door's window into the widgets
     bool built_ = false;
     bool placed_ = false;
     bool activated_ = false;

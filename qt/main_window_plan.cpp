@@ -1,6 +1,7 @@
 // The window's plan: the record of the student's actions, undo and redo, the plan file and the
 // menu bar through which the student reaches them.
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -13,7 +14,9 @@
 #include <QStandardPaths>
 
 #include "core/design.h"
-#include "core/rules/course_plan.h"
+#include "core/rules/window.h"
+#include "qt/file_errors.h"
+#include "qt/guide.h"
 #include "qt/main_window.h"
 #include "qt/widgets.h"
 
@@ -33,48 +36,16 @@ bool OwnVisible(const QWidget* w) {
              w->testAttribute(Qt::WA_WState_Hidden));
 }
 
-bool IsVerdict(const std::string& text) {
-    for (std::string_view v : VerdictTexts())
-        if (v == text) return true;
-    return false;
-}
-
-// The German reason of a failed save.
-std::string SaveFailure(const QSaveFile& file, const QString& path) {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.exists()) return "Den Ordner gibt es nicht.";
-    if (!folder.isDir()) return "Der Ordner ist eine Datei.";
-    if (QFileInfo(path).isDir()) return "An dieser Stelle steht ein Ordner.";
-    std::string reason;
-    switch (file.error()) {
-        case QFileDevice::OpenError:
-        case QFileDevice::PermissionsError:
-            reason = "Die Datei lässt sich dort nicht anlegen (keine Schreibrechte).";
-            break;
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            reason = "Beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?).";
-            break;
-        case QFileDevice::RenameError:
-            reason = "Die fertige Datei ließ sich nicht an ihren Platz bringen.";
-            break;
-        default:
-            reason = "Die Datei ließ sich nicht schreiben.";
-            break;
-    }
-    return reason;
-}
 
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Boxes
 
-DlgResult MainWindow::RecordingBoxes::Show(const BoxRequest& box) {
-    const DlgResult answer = next_.Show(box);
-    if (box.kind == BoxKind::Plain && IsVerdict(box.text)) win_.verdict_ = box.text;
-    if (win_.answers_ != nullptr && box.buttons.size() > 1) win_.answers_->push_back(answer);
-    return answer;
+DlgResult MainWindow::ShowingBoxes::Show(const BoxRequest& box) {
+    // The student sees the plan as the rules have left it so far.
+    win_.render();
+    return next_.Show(box);
 }
 
 void MainWindow::informFile(const std::string& text) {
@@ -82,206 +53,121 @@ void MainWindow::informFile(const std::string& text) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Snapshots
+// Showing the door's window
+
+plan::ControlState MainWindow::captureControl(Control c) const {
+    const QWidget* widget = this->widget(c);
+    plan::ControlState s;
+    s.text = view_.Text(c);
+    if (design::TakesPick(c)) {
+        s.index = view_.ItemIndex(c);
+        for (const QString& item : view_.Items(c)) s.items.push_back(item.toStdString());
+    }
+    s.enabled = OwnEnabled(widget);
+    s.visible = OwnVisible(widget);
+    s.colour = view_.OwnColour(c);
+    s.fontColour = view_.FontColour(c);
+    s.left = widget->x();
+    return s;
+}
 
 plan::WindowState MainWindow::captureWindow() const {
     plan::WindowState w;
-    for (Control c : AllControls()) {
-        const QWidget* widget = this->widget(c);
-        plan::ControlState& s = w.at(c);
-        s.text = view_.Text(c);
-        if (design::TakesPick(c)) {
-            s.index = view_.ItemIndex(c);
-            for (const QString& item : view_.Items(c)) s.items.push_back(item.toStdString());
-        }
-        s.enabled = OwnEnabled(widget);
-        s.visible = OwnVisible(widget);
-        s.colour = view_.OwnColour(c);
-        s.fontColour = view_.FontColour(c);
-        s.left = widget->x();
-    }
+    for (Control c : AllControls()) w.at(c) = captureControl(c);
     for (int row = 0; row < kGridRows; ++row)
         for (int col = 0; col < kGridColumns; ++col)
             w.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] =
                 view_.Cell(col, row);
-    for (const QWidget* f = QApplication::focusWidget(); f != nullptr && f != this && !w.focus;
-         f = f->parentWidget())
-        w.focus = view_.ControlOf(f);
-    w.closed = closed_;
+    for (std::size_t panel = 0; panel < w.status.size(); ++panel)
+        w.status[panel] = view_.StatusText(static_cast<int>(panel));
     return w;
 }
 
-std::shared_ptr<const MainWindow::KeptWindow> MainWindow::KeptWindow::Keep(
-    const plan::WindowState& w, const KeptWindow* previous) {
-    auto kept = std::make_shared<KeptWindow>();
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        const auto& before = previous != nullptr ? previous->controls[i] : nullptr;
-        kept->controls[i] = before && *before == w.controls[i]
-                                ? before
-                                : std::make_shared<const plan::ControlState>(w.controls[i]);
+void MainWindow::applyControl(Control c, const plan::ControlState& want) {
+    const plan::ControlState have = captureControl(c);
+    if (want == have) return;
+    QWidget* w = widget(c);
+    if (want.items != have.items) {
+        view_.ClearItems(c);
+        for (const std::string& item : want.items) view_.AddItem(c, item);
     }
-    for (std::size_t r = 0; r < kGridRows; ++r) {
-        const auto& before = previous != nullptr ? previous->rows[r] : nullptr;
-        kept->rows[r] =
-            before && *before == w.cells[r]
-                ? before
-                : std::make_shared<const std::array<std::string, kGridColumns>>(w.cells[r]);
-    }
-    kept->focus = w.focus;
-    kept->closed = w.closed;
-    return kept;
-}
-
-plan::WindowState MainWindow::KeptWindow::Unpack() const {
-    plan::WindowState w;
-    for (std::size_t i = 0; i < kControlCount; ++i) w.controls[i] = *controls[i];
-    for (std::size_t r = 0; r < kGridRows; ++r) w.cells[r] = *rows[r];
-    w.focus = focus;
-    w.closed = closed;
-    return w;
-}
-
-bool MainWindow::KeptWindow::SamePlan(const KeptWindow& other) const {
-    if (closed != other.closed) return false;
-    for (std::size_t i = 0; i < kControlCount; ++i)
-        if (controls[i] != other.controls[i] && !(*controls[i] == *other.controls[i])) return false;
-    for (std::size_t r = 0; r < kGridRows; ++r)
-        if (rows[r] != other.rows[r] && *rows[r] != *other.rows[r]) return false;
-    return true;
-}
-
-MainWindow::Snapshot MainWindow::capture() {
-    auto window = KeptWindow::Keep(captureWindow(), lastWindow_.get());
-    if (lastWindow_ && lastWindow_->controls == window->controls &&
-        lastWindow_->rows == window->rows && lastWindow_->focus == window->focus &&
-        lastWindow_->closed == window->closed)
-        window = lastWindow_;
-    else
-        lastWindow_ = window;
-    return {st_, std::move(window), verdict_, actions_.size()};
-}
-
-const MainWindow::Snapshot& MainWindow::settled() {
-    if (!settled_) settled_ = capture();
-    return *settled_;
-}
-
-namespace {}  // namespace
-
-void MainWindow::applyWindow(const plan::WindowState& target) {
-    const plan::WindowState now = captureWindow();
-    for (Control c : AllControls()) {
-        const plan::ControlState& want = target.at(c);
-        const plan::ControlState& have = now.at(c);
-        if (want == have) continue;
-        QWidget* w = widget(c);
-        if (want.items != have.items) {
-            view_.ClearItems(c);
-            for (const std::string& item : want.items) view_.AddItem(c, item);
-        }
-        if (design::Of(c).kind == design::Kind::Combo) {
-            if (want.index >= 0)
+    if (design::Of(c).kind == design::Kind::Combo) {
+        if (want.index >= 0) {
+            if (view_.ItemIndex(c) != want.index || view_.Text(c) != want.text)
                 view_.SetItemIndex(c, want.index);
-            else
-                view_.SetText(c, want.text);
-        } else {
-            if (design::TakesPick(c)) view_.SetItemIndex(c, want.index);
-            if (view_.Text(c) != want.text) view_.SetText(c, want.text);
+        } else if (view_.ItemIndex(c) != -1 || view_.Text(c) != want.text) {
+            view_.SetText(c, want.text);
         }
-        if (want.enabled != OwnEnabled(w)) view_.SetEnabled(c, want.enabled);
-        if (want.visible != OwnVisible(w)) view_.SetVisible(c, want.visible);
-        if (want.colour != view_.OwnColour(c)) view_.RestoreColour(c, want.colour);
-        if (want.fontColour != view_.FontColour(c)) view_.SetFontColour(c, want.fontColour);
-        if (want.left != w->x()) view_.SetLeft(c, want.left);
+    } else {
+        if (design::TakesPick(c) && view_.ItemIndex(c) != want.index)
+            view_.SetItemIndex(c, want.index);
+        if (view_.Text(c) != want.text) view_.SetText(c, want.text);
     }
+    if (want.enabled != OwnEnabled(w)) view_.SetEnabled(c, want.enabled);
+    if (want.visible != OwnVisible(w)) view_.SetVisible(c, want.visible);
+    if (want.colour != view_.OwnColour(c)) view_.RestoreColour(c, want.colour);
+    if (want.fontColour != view_.FontColour(c)) view_.SetFontColour(c, want.fontColour);
+    if (want.left != w->x()) view_.SetLeft(c, want.left);
+}
+
+void MainWindow::render() {
+    const plan::WindowState& target = door_.window();
+    restoring_ = true;
+    for (Control c : AllControls()) {
+        const bool touched = std::find(touched_.begin(), touched_.end(), c) != touched_.end();
+        if (touched || !(target.at(c) == shown_.at(c))) applyControl(c, target.at(c));
+    }
+    touched_.clear();
     for (int row = 0; row < kGridRows; ++row)
         for (int col = 0; col < kGridColumns; ++col) {
             const std::string& cell =
                 target.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
-            if (view_.Cell(col, row) != cell) view_.SetCell(col, row, cell);
+            if (cell != shown_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)])
+                view_.SetCell(col, row, cell);
         }
-    if (target.focus) {
-        if (view_.ControlOf(QApplication::focusWidget()) != target.focus)
-            widget(*target.focus)->setFocus(Qt::OtherFocusReason);
-    } else if (QWidget* f = QApplication::focusWidget(); f != nullptr && f->window() == this) {
-        f->clearFocus();
-    }
-}
-
-void MainWindow::restore(const Snapshot& s) {
-    restoring_ = true;
-    st_ = s.st;
-    verdict_ = s.verdict;
-    applyWindow(s.window->Unpack());
-    // The focus as put back is where the student's next focus move starts from.
+    for (std::size_t panel = 0; panel < target.status.size(); ++panel)
+        if (target.status[panel] != shown_.status[panel])
+            view_.SetStatusText(static_cast<int>(panel), target.status[panel]);
+    // The focus where the door has it; none when the program took it away.
     QWidget* focus = QApplication::focusWidget();
-    lastFocus_ = focus != nullptr && focus->window() == this ? focus : nullptr;
+    const bool mine = focus != nullptr && focus->window() == this;
+    std::optional<Control> focused;
+    for (QWidget* f = mine ? focus : nullptr; f != nullptr && f != this && !focused;
+         f = f->parentWidget())
+        focused = view_.ControlOf(f);
+    if (target.focus) {
+        if (focused != target.focus) widget(*target.focus)->setFocus(Qt::OtherFocusReason);
+    } else if (mine && focused && !QApplication::activePopupWidget()) {
+        focus->clearFocus();
+    }
+    shown_ = target;
     restoring_ = false;
-    lastWindow_ = s.window;
-    settled_ = s;
+    if (target.closed && !closed_) close();
+    updateTitle();
+    updateMenu();
 }
 
 // ---------------------------------------------------------------------------------------------
-// Steps
-
-void MainWindow::noteStep(std::optional<Control> typedInto) {
-    if (!pendingStart_) return;
-    Snapshot after = capture();
-    settled_ = after;
-    const Snapshot& before = *pendingStart_;
-    if (before.st == after.st && before.verdict == after.verdict &&
-        before.window->SamePlan(*after.window))
-        return;  // nothing changed: no step (the actions stay recorded)
-    // Further keystrokes into the field just typed into, with nothing in between, extend that
-    // step.
-    if (typedInto && !steps_.empty() && steps_.back().typedInto == typedInto &&
-        steps_.back().after.actions + 1 == actions_.size() && redo_.empty()) {
-        steps_.back().after = std::move(after);
-    } else {
-        steps_.push_back({before, std::move(after), typedInto, ++nextStepId_, {}});
-    }
-    pendingStart_.reset();
-    redo_.clear();
-    updateTitle();
-}
+// Undo, redo and the title
 
 bool MainWindow::undo() {
-    if (steps_.empty()) return false;
-    Step step = std::move(steps_.back());
-    steps_.pop_back();
-    const auto from = actions_.begin() + static_cast<std::ptrdiff_t>(step.before.actions);
-    const auto to = actions_.begin() + static_cast<std::ptrdiff_t>(step.after.actions);
-    step.actions.assign(from, to);
-    actions_.resize(step.before.actions);
-    pendingStart_.reset();
-    restore(step.before);
-    redo_.push_back(std::move(step));
-    updateTitle();
+    if (depth_ > 0 || !door_.Undo()) return false;
+    render();
     return true;
 }
 
 bool MainWindow::redo() {
-    if (redo_.empty()) return false;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    // Actions after the last step that made no change are left behind, as an undo would.
-    actions_.resize(step.before.actions);
-    actions_.insert(actions_.end(), step.actions.begin(), step.actions.end());
-    step.actions.clear();
-    pendingStart_.reset();
-    restore(step.after);
-    steps_.push_back(std::move(step));
-    updateTitle();
+    if (depth_ > 0 || !door_.Redo()) return false;
+    render();
     return true;
 }
 
 PlanStatus MainWindow::planStatus() const {
     PlanStatus s;
     s.file = file_;
-    // Changes count from the last save or open; before either there is nothing to lose to a file.
-    s.unsaved = !file_.isEmpty() && (steps_.empty() ? 0 : steps_.back().id) != savedStepId_;
-    s.undo = static_cast<int>(steps_.size());
-    s.redo = static_cast<int>(redo_.size());
+    s.unsaved = !file_.isEmpty() && door_.Unsaved();
+    s.undo = static_cast<int>(door_.UndoCount());
+    s.redo = static_cast<int>(door_.RedoCount());
     return s;
 }
 
@@ -295,52 +181,67 @@ void MainWindow::updateTitle() {
     if (windowTitle() != title) setWindowTitle(title);
 }
 
+void MainWindow::updateMenu() {
+    // The items and their shortcuts are enabled exactly when there is a step to take, whether
+    // the menu was opened or not.
+    if (undoAction_ == nullptr) return;
+    const QString undoName = Q(door_.UndoName());
+    const QString redoName = Q(door_.RedoName());
+    undoAction_->setEnabled(door_.UndoCount() > 0);
+    redoAction_->setEnabled(door_.RedoCount() > 0);
+    undoAction_->setText(undoName.isEmpty() ? QStringLiteral("Rückgängig")
+                                            : QStringLiteral("Rückgängig: ") + undoName);
+    redoAction_->setText(redoName.isEmpty() ? QStringLiteral("Wiederholen")
+                                            : QStringLiteral("Wiederholen: ") + redoName);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The plan file
 
 bool MainWindow::savePlan(const QString& file) {
     const QString path = QFileInfo(file).absoluteFilePath();
-    const plan::PlanState now{st_, captureWindow(), verdict_};
-    const std::string text = plan::WritePlan(
-        actions_, now, QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
+    const std::string text =
+        door_.FileText(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString());
     // Written beside the target and renamed over it only when complete: never a damaged file.
+    // (QSaveFile commits even when its last buffered write failed, so that write is checked.)
     QSaveFile out(path);
     const bool ok = out.open(QIODevice::WriteOnly) &&
                     out.write(text.data(), static_cast<qint64>(text.size())) ==
                         static_cast<qint64>(text.size()) &&
-                    out.commit();
+                    out.flush() && out.commit();
     if (!ok) {
-        const std::string reason = SaveFailure(out, path);
+        const std::string reason =
+            SaveFailureReason(path, out.error(), static_cast<qint64>(text.size()));
         out.cancelWriting();
         informFile("Der Plan konnte nicht gespeichert werden:\n" + path.toStdString() + "\n\n" +
                    reason + "\n\nDie bisherige Datei ist unverändert.");
         return false;
     }
     file_ = path;
-    savedStepId_ = steps_.empty() ? 0 : steps_.back().id;
+    door_.MarkSaved();
     updateTitle();
     return true;
 }
 
 bool MainWindow::openPlan(const QString& file) {
+    if (depth_ > 0) return false;
     const QString path = QFileInfo(file).absoluteFilePath();
-    plan::Opened opened = plan::OpenFile(path.toStdString());
+    const plan::LoadResult load = plan::LoadFile(path.toStdString());
+    plan::Planning::OpenResult opened;
+    if (load.error.empty()) {
+        ++depth_;
+        opened = door_.Open(load.text);
+        --depth_;
+    } else {
+        opened.error = load.error;
+    }
     if (!opened.error.empty()) {
         informFile("Der Plan lässt sich nicht öffnen:\n" + path.toStdString() + "\n\n" +
                    opened.error + "\n\nDer bisherige Plan bleibt, wie er war.");
         return false;
     }
-    // The replay is the rules' answer; it replaces the plan in the window.
-    actions_ = std::move(opened.file->actions);
-    Snapshot s{opened.plan->st, KeptWindow::Keep(opened.plan->window, lastWindow_.get()),
-               opened.plan->verdict, actions_.size()};
-    restore(s);
-    steps_.clear();
-    redo_.clear();
-    pendingStart_.reset();
-    savedStepId_ = 0;
     file_ = path;
-    updateTitle();
+    render();
     if (!opened.differences.empty()) {
         std::string text = "Die Angaben in der Datei\n" + path.toStdString() +
                            "\npassen nicht zu dem, was die Regeln aus den gespeicherten "
@@ -378,12 +279,11 @@ void MainWindow::buildMenu() {
     QAction* redoAction = edit->addAction(QStringLiteral("Wiederholen"), this, [this] { redo(); });
     redoAction->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    connect(edit, &QMenu::aboutToShow, this, [this, undoAction, redoAction] {
-        undoAction->setEnabled(!steps_.empty());
-        redoAction->setEnabled(!redo_.empty());
-    });
+    undoAction_ = undoAction;
+    redoAction_ = redoAction;
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Hilfe"));
+    AddGuideAction(help, this);
     help->addAction(QStringLiteral("Über Belegix-LiH"), this, [this] { showAbout(); });
     // The shortcuts work while the menus are closed, also over the intro screen.
     for (QAction* a : {open, save, saveAs, undoAction, redoAction}) {
@@ -419,8 +319,9 @@ void MainWindow::saveAsByDialog() {
 
 void MainWindow::quitByMenu() {
     // The same questions as "  Ende"; a menu command, so no action of the plan.
+    if (depth_ > 0) return;
     ++depth_;
-    Dispatch(form_, Control::BeendenBitBtn, Event::Click);
+    QuitAfterAsking(view_);
     --depth_;
 }
 

@@ -1,7 +1,6 @@
 #include "qt/print_stream.h"
 
 #include <QBuffer>
-#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -16,6 +15,7 @@
 #include <algorithm>
 
 #include "qt/colours_and_fonts.h"
+#include "qt/file_dialogs.h"
 #include "qt/student_file.h"
 
 namespace belegix {
@@ -100,16 +100,15 @@ std::optional<std::string> QtPrintStream::Open() {
     if (pdf.isEmpty() && QPrinterInfo::defaultPrinter().isNull()) {
         // No printer installed: offer to keep the page as a PDF file instead.
         const QString proposal = proposal_ ? proposal_() : QStringLiteral("Kurswahl.pdf");
-        pdf = QFileDialog::getSaveFileName(
+        const std::optional<QString> chosen = AskSaveName(
             dialogParent_, QStringLiteral("Kein Drucker installiert – Plan als PDF speichern"),
-            proposal, QStringLiteral("PDF-Dokumente (*.pdf)"));
-        if (pdf.isEmpty()) {
+            proposal, QStringLiteral("PDF-Dokumente (*.pdf)"), QStringLiteral(".pdf"));
+        if (!chosen) {
             // Declined: the page goes nowhere, and that is no error.
             discard_ = true;
             return std::nullopt;
         }
-        if (!pdf.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-            pdf += QStringLiteral(".pdf");
+        pdf = *chosen;
     }
     const QMarginsF margins(kSideMarginMm, kTopBottomMarginMm, kSideMarginMm, kTopBottomMarginMm);
     if (!pdf.isEmpty()) {

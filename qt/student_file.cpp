@@ -92,7 +92,9 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile commits even when its last buffered write failed (a full device), replacing the
+    // old file with a short one: that write is checked before.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         file.commit();  // removes the new file, keeps the old one
         return false;

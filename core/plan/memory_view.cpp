@@ -140,6 +140,7 @@ void MemoryView::SetFocus(Control c) {
     for (std::optional<Control> p = c; p; p = design::Of(*p).parent)
         if (!w_->at(*p).enabled || !w_->at(*p).visible) return;
     w_->focus = c;
+    w_->lastFocus = c;
 }
 
 void MemoryView::Repaint(Control) {}
@@ -153,7 +154,7 @@ void MemoryView::SetCell(int column, int row, const std::string& text) {
 }
 
 void MemoryView::SetStatusText(int panel, const std::string& text) {
-    status_.at(static_cast<std::size_t>(panel)) = text;
+    w_->status.at(static_cast<std::size_t>(panel)) = text;
 }
 
 DlgResult MemoryView::Ask(const BoxRequest& box) {

@@ -9,15 +9,21 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/choice_state.h"
 #include "core/message_boxes.h"
+#include "core/plan/limits.h"
 #include "core/view.h"
 
 namespace belegix::plan {
+
+// The plan file's format: 1 held every keystroke's whole text; 2 holds keystrokes as edits and
+// a summary taken from the rules' own values.
+inline constexpr int kFormatVersion = 2;
 
 // ---------------------------------------------------------------------------------------------
 // The window in memory
@@ -41,8 +47,10 @@ using Cells = std::array<std::array<std::string, kGridColumns>, kGridRows>;  // 
 struct WindowState {
     std::array<ControlState, kControlCount> controls{};
     Cells cells{};
-    std::optional<Control> focus;  // the control holding the input focus, if any
+    std::optional<Control> focus;      // the control holding the input focus, if any
+    std::optional<Control> lastFocus;  // the last control that held it (kept when it went)
     bool closed = false;
+    std::array<std::string, 4> status{};  // the status bar's panels
     bool operator==(const WindowState&) const = default;
 
     ControlState& at(Control c) { return controls.at(static_cast<std::size_t>(c)); }
@@ -76,7 +84,7 @@ class MemoryView : public View {
     void SetAnswerer(Answerer answerer) { answerer_ = std::move(answerer); }
     WindowState& window() { return *w_; }
     const WindowState& window() const { return *w_; }
-    const std::array<std::string, 4>& status() const { return status_; }
+    const std::array<std::string, 4>& status() const { return w_->status; }
 
     // What the student does: picks item `index` (which must exist), or types `text`.
     void Pick(Control c, int index);
@@ -109,7 +117,6 @@ class MemoryView : public View {
 
     WindowState own_;
     WindowState* w_;
-    std::array<std::string, 4> status_{};
     Answerer answerer_;
 };
 
@@ -124,35 +131,55 @@ enum class ActionKind {
 };
 std::string_view ActionWord(ActionKind k);  // "click", "change", "enter", "focus"
 
+// A keystroke's change of a field's text, in bytes: of the text before it, the last `keepEnd`
+// bytes stay, the `cut` bytes before them go, and `insert` stands in their place. A character
+// typed at the end is {0, 0, "x"}, whatever the text before it.
+struct TextEdit {
+    std::size_t cut = 0;
+    std::size_t keepEnd = 0;
+    std::string insert;
+    bool operator==(const TextEdit&) const = default;
+};
+// The edit that turns `before` into `after`.
+TextEdit EditBetween(std::string_view before, std::string_view after);
+
 struct Action {
     Control control = Control::BitBtnHinweise;
     ActionKind kind = ActionKind::Click;
     std::optional<int> index;         // Change by a pick
-    std::optional<std::string> text;  // Change by typing
+    std::optional<std::string> text;  // Change by typing: the whole text (older files)
+    std::optional<TextEdit> edit;     // Change by typing: the keystroke's edit
     std::vector<DlgResult> answers;   // to each question box (Yes/No) the action raised
     bool operator==(const Action&) const = default;
 };
 
-// A plan as the rules left it: the choice state, the window and the last verdict shown.
+inline Action MakeAction(Control c, ActionKind kind) {
+    Action a;
+    a.control = c;
+    a.kind = kind;
+    return a;
+}
+
+// The text a typing action leaves in a field that held `before` (the edit's numbers fit it).
+std::string TypedText(std::string_view before, const Action& typing);
+
+// What a click on `c` (or, with `change`, a pick or typing in it) does, in German.
+std::string ActionName(Control c, bool change);
+// What a step of the student did, in German ("Profil wählen"), from its actions.
+std::string StepName(std::span<const Action> step);
+
+// A plan as the rules left it: the choice state (with the last evaluation) and the window.
 struct PlanState {
     ChoiceState st;
     WindowState window;
-    std::string verdict;
     bool operator==(const PlanState&) const = default;
 };
-
-// Program start: the window built, its creation handler run, activated once.
-PlanState StartState();
-
-// Runs one action on `plan` as the window would (boxes answered from the action, printing into
-// nothing). Returns the German reason when the action is impossible; `plan` is then unusable.
-std::optional<std::string> Apply(PlanState& plan, const Action& action);
 
 struct ReplayResult {
     std::optional<PlanState> plan;  // set when every action could run
     std::string error;              // German, naming the action by its number (from 1)
 };
-// Program start, then every action in order.
+// Program start, then every action in order, through the door with no person answering.
 ReplayResult Replay(const std::vector<Action>& actions);
 
 // ---------------------------------------------------------------------------------------------
@@ -168,8 +195,8 @@ struct Summary {
     std::int64_t kurse = 0;             // number of courses
     std::int64_t gqKurse = 0;           // results for the overall qualification
     std::array<std::string, 7> ampeln;  // colour words of Semester1..4, SemesterD, Kurse_ok, Gsq_ok
-    bool zulaessig = false;             // printing enabled by the evaluation
-    std::string urteil;                 // the last verdict shown, empty for none
+    bool zulaessig = false;             // the last evaluation found the plan admissible
+    std::string urteil;                 // the last evaluation's verdict, empty for none
     bool operator==(const Summary&) const = default;
 };
 
@@ -189,12 +216,7 @@ std::vector<Difference> Compare(const Summary& stored, const Summary& replayed);
 // ---------------------------------------------------------------------------------------------
 // The plan file
 
-inline constexpr int kFormatVersion = 1;
 inline constexpr std::string_view kFileExtension = ".belegix";
-inline constexpr std::size_t kMaxFileBytes = 10 * 1024 * 1024;
-inline constexpr std::size_t kMaxActions = 200000;
-inline constexpr std::size_t kMaxTextBytes = 4096;
-inline constexpr int kMaxDepth = 16;
 
 struct PlanFile {
     int formatVersion = kFormatVersion;
@@ -207,7 +229,15 @@ struct PlanFile {
 // The program name and version written into every file.
 std::string ProgramVersion();
 
-// The file's text: UTF-8 JSON, indented, the summary derived from `plan`.
+// What `action` adds to a file after `previous`: bytes, and the values the reader counts
+// (keystrokes at a field's end are written together, as one entry).
+struct FileCost {
+    std::size_t bytes = 0;
+    std::size_t values = 0;
+};
+FileCost CostInFile(const Action& action, const Action* previous);
+
+// The file's text: UTF-8 JSON, one action a line, the summary derived from `plan`.
 std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,
                       const std::string& savedUtc);
 

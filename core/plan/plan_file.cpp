@@ -1,11 +1,8 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <nlohmann/json.hpp>
 
 #include "core/plan/plan.h"
+#include "core/plan/planning.h"
+#include "core/platform/files.h"
 
 #ifndef BELEGIX_VERSION
 #define BELEGIX_VERSION "0"
@@ -19,30 +16,61 @@ namespace {
 
 constexpr std::string_view kFormatName = "belegix-plan";
 
-// The library's own reader into a JSON value, refusing deeply nested input as soon as it is met
-// (the library's reader with a callback rescans every array it adds to, which costs the square of
-// the number of actions).
-class DepthLimitedReader : public nlohmann::detail::json_sax_dom_parser<json> {
+// The library's own reader into a JSON value, refusing early what cannot be a plan file: a text
+// that is no JSON object, deeply nested input and more values than a plan file has. The values
+// are counted as they are read, so that a file of millions of small values ("{},{},…") is refused
+// after a few hundred kilobytes instead of growing to hundreds of megabytes in memory. (The
+// library's reader with a callback rescans every array it adds to, which costs the square of the
+// number of actions.)
+class BoundedReader : public nlohmann::detail::json_sax_dom_parser<json> {
+    using Base = nlohmann::detail::json_sax_dom_parser<json>;
+
   public:
-    explicit DepthLimitedReader(json& result) : json_sax_dom_parser(result, false) {}
-    bool start_object(std::size_t n) { return Enter() && json_sax_dom_parser::start_object(n); }
-    bool start_array(std::size_t n) { return Enter() && json_sax_dom_parser::start_array(n); }
+    explicit BoundedReader(json& result) : Base(result, false) {}
+    bool null() { return Value() && Base::null(); }
+    bool boolean(bool v) { return Value() && Base::boolean(v); }
+    bool number_integer(json::number_integer_t v) { return Value() && Base::number_integer(v); }
+    bool number_unsigned(json::number_unsigned_t v) { return Value() && Base::number_unsigned(v); }
+    bool number_float(json::number_float_t v, const json::string_t& s) {
+        return Value() && Base::number_float(v, s);
+    }
+    bool string(json::string_t& v) { return Value() && Base::string(v); }
+    bool binary(json::binary_t& v) { return Value() && Base::binary(v); }
+    bool key(json::string_t& v) { return Count() && Base::key(v); }
+    bool start_object(std::size_t n) {
+        ++depth_;
+        if (depth_ > kMaxDepth) tooDeep = true;
+        return !tooDeep && Count() && Base::start_object(n);
+    }
+    bool start_array(std::size_t n) {
+        if (depth_ == 0) notAPlan = true;
+        ++depth_;
+        if (depth_ > kMaxDepth) tooDeep = true;
+        return !notAPlan && !tooDeep && Count() && Base::start_array(n);
+    }
     bool end_object() {
         --depth_;
-        return json_sax_dom_parser::end_object();
+        return Base::end_object();
     }
     bool end_array() {
         --depth_;
-        return json_sax_dom_parser::end_array();
+        return Base::end_array();
     }
     bool tooDeep = false;
+    bool notAPlan = false;  // the text is no JSON object
+    bool tooMany = false;   // more values than a plan file can have
 
   private:
-    bool Enter() {
-        tooDeep = tooDeep || ++depth_ > kMaxDepth;
-        return !tooDeep;
+    bool Value() {
+        if (depth_ == 0) notAPlan = true;
+        return !notAPlan && Count();
+    }
+    bool Count() {
+        tooMany = tooMany || ++values_ > kMaxFileValues;
+        return !tooMany;
     }
     int depth_ = 0;
+    std::size_t values_ = 0;
 };
 
 // A reason for a file that cannot be used; the message is German.
@@ -63,6 +91,7 @@ json ActionJson(const Action& a) {
     o["event"] = std::string(ActionWord(a.kind));
     if (a.index) o["index"] = *a.index;
     if (a.text) o["text"] = *a.text;
+    if (a.edit) o["edit"] = json::array({a.edit->cut, a.edit->keepEnd, a.edit->insert});
     if (!a.answers.empty()) {
         json answers = json::array();
         for (DlgResult r : a.answers) answers.push_back(std::string(AnswerWord(r)));
@@ -70,6 +99,38 @@ json ActionJson(const Action& a) {
     }
     return o;
 }
+
+std::string Dumped(const json& j) {
+    // Invalid UTF-8 (which the door never lets in) is replaced rather than thrown.
+    return j.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// A keystroke that adds one character at the end of a field and raised no question: a run of
+// them is written as one entry whose "keys" hold the characters, one keystroke each.
+bool AtEnd(const Action& a) {
+    if (a.kind != ActionKind::Change || !a.edit || !a.answers.empty()) return false;
+    const TextEdit& e = *a.edit;
+    if (e.cut != 0 || e.keepEnd != 0 || e.insert.empty()) return false;
+    const auto lead = static_cast<unsigned char>(e.insert[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return e.insert.size() == length;
+}
+
+bool Continues(const Action& a, const Action* previous) {
+    return previous != nullptr && AtEnd(a) && AtEnd(*previous) && previous->control == a.control;
+}
+
+json EntryJson(const Action& a) {
+    if (!AtEnd(a)) return ActionJson(a);
+    json o = json::object();
+    o["control"] = std::string(ControlName(a.control));
+    o["event"] = "type";
+    o["keys"] = a.edit->insert;
+    return o;
+}
+
+// One entry's line in the file: two blanks, the entry, and the comma and line break before it.
+constexpr std::size_t kEntryFrame = 4;
 
 json SummaryJson(const Summary& s) {
     json o = json::object();
@@ -190,13 +251,19 @@ Action ActionFrom(const json& o, std::size_t number) {
                 throw Unusable{"unmögliche Auswahl " + std::to_string(index) + "."};
             a.index = static_cast<int>(index);
         }
-        if (o.contains("text")) {
-            a.text = Text(o, "text");
-            if (a.text->size() > kMaxTextBytes) throw Unusable{"der Text ist zu lang."};
+        if (o.contains("text")) a.text = Text(o, "text");
+        if (o.contains("edit")) {
+            const json& e = o["edit"];
+            if (!e.is_array() || e.size() != 3 || !e[0].is_number_unsigned() ||
+                !e[1].is_number_unsigned() || !e[2].is_string() ||
+                e[0].get<std::uint64_t>() > kMaxFileBytes || e[1].get<std::uint64_t>() > kMaxFileBytes)
+                throw Unusable{"die Änderung eines Textes ist unlesbar."};
+            a.edit = TextEdit{e[0].get<std::size_t>(), e[1].get<std::size_t>(),
+                              e[2].get<std::string>()};
         }
         if (o.contains("answers")) {
             const json& answers = o["answers"];
-            if (!answers.is_array() || answers.size() > 64)
+            if (!answers.is_array() || answers.size() > kMaxAnswers)
                 throw Unusable{"die Antworten sind keine Liste."};
             for (const json& w : answers) {
                 if (!w.is_string()) throw Unusable{"eine Antwort ist kein Text."};
@@ -209,17 +276,26 @@ Action ActionFrom(const json& o, std::size_t number) {
     }
 }
 
-// Why a file could not be opened, in German.
-std::string OpenFailure(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return "Die Datei gibt es nicht.";
-        case EACCES:
-        case EPERM:
-            return "Die Datei darf nicht gelesen werden.";
-        default:
-            return "Die Datei lässt sich nicht öffnen.";
+// A run of keystrokes at the end of a field: one change for each character of "keys".
+void ReadKeys(const json& o, std::vector<Action>& out) {
+    const std::string where = "Aktion " + std::to_string(out.size() + 1) + ": ";
+    try {
+        const std::string control = Text(o, "control");
+        const auto c = ControlFromName(control);
+        if (!c) throw Unusable{"unbekanntes Bedienelement „" + control + "“."};
+        const std::string keys = Text(o, "keys");
+        for (std::size_t i = 0; i < keys.size();) {
+            const auto lead = static_cast<unsigned char>(keys[i]);
+            const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            if (i + length > keys.size()) throw Unusable{"ein Zeichen ist unvollständig."};
+            Action a = MakeAction(*c, ActionKind::Change);
+            a.edit = TextEdit{0, 0, keys.substr(i, length)};
+            out.push_back(std::move(a));
+            if (out.size() > kMaxActions) return;
+            i += length;
+        }
+    } catch (const Unusable& u) {
+        throw Unusable{where + u.reason};
     }
 }
 
@@ -229,19 +305,58 @@ std::string ProgramVersion() {
     return std::string("Belegix-LiH ") + BELEGIX_VERSION;
 }
 
+namespace {
+
+// The values the reader counts in `j`: every object, array, key and scalar.
+std::size_t Values(const json& j) {
+    std::size_t n = 1;
+    if (j.is_object())
+        for (const auto& item : j.items()) n += 1 + Values(item.value());
+    else if (j.is_array())
+        for (const json& e : j) n += Values(e);
+    return n;
+}
+
+}  // namespace
+
+FileCost CostInFile(const Action& a, const Action* previous) {
+    if (Continues(a, previous)) return {Dumped(json(a.edit->insert)).size() - 2, 0};
+    const json entry = EntryJson(a);
+    return {Dumped(entry).size() + kEntryFrame, Values(entry)};
+}
+
 std::string WritePlan(const std::vector<Action>& actions, const PlanState& plan,
                       const std::string& savedUtc) {
-    json o = json::object();
-    o["format"] = std::string(kFormatName);
-    o["formatVersion"] = kFormatVersion;
-    o["program"] = ProgramVersion();
-    o["saved"] = savedUtc;
-    json list = json::array();
-    for (const Action& a : actions) list.push_back(ActionJson(a));
-    o["actions"] = std::move(list);
-    o["summary"] = SummaryJson(Summarise(plan));
-    // Invalid UTF-8 (never produced by the window) is replaced rather than thrown.
-    return o.dump(1, ' ', false, json::error_handler_t::replace) + "\n";
+    std::string out = "{\n";
+    auto field = [&out](std::string_view key, const json& value) {
+        out += " " + Dumped(json(key)) + ": " + Dumped(value) + ",\n";
+    };
+    field("format", std::string(kFormatName));
+    field("formatVersion", kFormatVersion);
+    field("program", ProgramVersion());
+    field("saved", savedUtc);
+    // One entry a line; keystrokes at a field's end are gathered into one entry.
+    out += " \"actions\": [";
+    std::optional<json> entry;
+    auto flush = [&] {
+        if (!entry) return;
+        out += out.back() == '[' ? "\n  " : ",\n  ";
+        out += Dumped(*entry);
+        entry.reset();
+    };
+    const Action* previous = nullptr;
+    for (const Action& a : actions) {
+        if (entry && Continues(a, previous)) {
+            (*entry)["keys"] = (*entry)["keys"].get<std::string>() + a.edit->insert;
+        } else {
+            flush();
+            entry = EntryJson(a);
+        }
+        previous = &a;
+    }
+    flush();
+    out += "\n ],\n \"summary\": " + Dumped(SummaryJson(Summarise(plan))) + "\n}\n";
+    return out;
 }
 
 ReadResult ReadPlan(std::string_view text) {
@@ -249,10 +364,13 @@ ReadResult ReadPlan(std::string_view text) {
     try {
         if (text.size() > kMaxFileBytes) throw Unusable{"Die Datei ist größer als 10 MB."};
         json o;
-        DepthLimitedReader reader(o);
+        BoundedReader reader(o);
         const bool read = json::sax_parse(text.begin(), text.end(), &reader);
+        if (reader.notAPlan) throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
         if (reader.tooDeep) throw Unusable{"Die Datei ist zu tief verschachtelt."};
-        if (!read) throw Unusable{"Die Datei enthält kein gültiges JSON."};
+        if (reader.tooMany)
+            throw Unusable{"Die Datei enthält mehr Einträge, als eine Plandatei haben kann."};
+        if (!read) throw Unusable{"Die Datei ist keine Belegix-Plandatei oder ist beschädigt."};
         if (!o.is_object() || !o.contains("format") || o["format"] != kFormatName)
             throw Unusable{"Die Datei ist keine Belegix-Plandatei."};
         PlanFile file;
@@ -274,8 +392,16 @@ ReadResult ReadPlan(std::string_view text) {
             throw Unusable{"Die Datei enthält mehr als " + std::to_string(kMaxActions) +
                            " Aktionen."};
         file.actions.reserve(actions.size());
-        for (std::size_t i = 0; i < actions.size(); ++i)
-            file.actions.push_back(ActionFrom(actions[i], i + 1));
+        for (const json& entry : actions) {
+            if (entry.is_object() && entry.contains("event") && entry["event"] == "type") {
+                ReadKeys(entry, file.actions);
+            } else {
+                file.actions.push_back(ActionFrom(entry, file.actions.size() + 1));
+            }
+            if (file.actions.size() > kMaxActions)
+                throw Unusable{"Die Datei enthält mehr als " + std::to_string(kMaxActions) +
+                               " Aktionen."};
+        }
         if (o.contains("summary")) file.summary = SummaryFrom(o["summary"]);
         result.file = std::move(file);
     } catch (const Unusable& u) {
@@ -288,77 +414,38 @@ ReadResult ReadPlan(std::string_view text) {
 
 LoadResult LoadFile(const std::string& path) {
     LoadResult result;
-    // Opened without blocking, so that a FIFO with no writer cannot hold the caller; only a
-    // regular file is read (a folder, FIFO, socket or device is refused before any read).
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        result.error = OpenFailure(errno);
-        return result;
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result.error = OpenFailure(errno);
-        return result;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        result.error = "Das ist ein Ordner, keine Datei.";
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = "Das ist keine gewöhnliche Datei.";
-        return result;
-    }
-    if (info.st_size > static_cast<off_t>(kMaxFileBytes)) {
-        result.error = "Die Datei ist größer als 10 MB.";
-        return result;
-    }
-    std::string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result.error = "Die Datei lässt sich nicht lesen.";
-            return result;
-        }
-        if (n == 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-        // The file may grow while it is read.
-        if (text.size() > kMaxFileBytes) {
+    platform::FileBytes read = platform::ReadRegularFile(path, kMaxFileBytes);
+    switch (read.error) {
+        case platform::FileError::None:
+            result.text = std::move(read.bytes);
+            break;
+        case platform::FileError::Missing:
+            result.error = "Die Datei gibt es nicht.";
+            break;
+        case platform::FileError::Denied:
+            result.error = "Die Datei darf nicht gelesen werden.";
+            break;
+        case platform::FileError::Folder:
+            result.error = "Das ist ein Ordner, keine Datei.";
+            break;
+        case platform::FileError::NotRegular:
+            result.error = "Das ist keine gewöhnliche Datei.";
+            break;
+        case platform::FileError::TooLarge:
             result.error = "Die Datei ist größer als 10 MB.";
-            return result;
-        }
+            break;
+        case platform::FileError::OpenFailed:
+            result.error = "Die Datei lässt sich nicht öffnen.";
+            break;
+        case platform::FileError::ReadFailed:
+            result.error = "Die Datei lässt sich nicht lesen.";
+            break;
     }
-    result.text = std::move(text);
     return result;
 }
 
 Opened OpenText(std::string_view text) {
-    Opened o;
-    ReadResult read = ReadPlan(text);
-    if (!read.file) {
-        o.error = read.error;
-        return o;
-    }
-    ReplayResult replay = Replay(read.file->actions);
-    if (!replay.plan) {
-        o.error = replay.error;
-        return o;
-    }
-    o.replayed = Summarise(*replay.plan);
-    if (read.file->summary) {
-        o.differences = Compare(*read.file->summary, o.replayed);
-    } else {
-        o.differences.push_back({"Zusammenfassung", "fehlt", "neu berechnet"});
-    }
-    o.plan = std::move(replay.plan);
-    o.file = std::move(read.file);
-    return o;
+    return Planning::Replayed(text);
 }
 
 Opened OpenFile(const std::string& path) {

@@ -1,5 +1,8 @@
 #include <cctype>
 
+#include "core/plan_limits.h"
+#include "core/rules/profile_lists.h"
+
 #include "core/plan/plan.h"
 
 namespace belegix::plan {
@@ -11,28 +14,58 @@ const std::array<Control, 7>& TrafficLights() {
     return kLights;
 }
 
+namespace {
+
+constexpr std::array<Control, 5> kExamBoxes = {Control::Lk1Box, Control::Lk2Box, Control::P3Box,
+                                               Control::P4Box, Control::P5Box};
+
+// The subject `s` at exam position `p` (0 to 4), named as the profile's box names it.
+std::string ExamSubjectName(const PlanState& plan, std::size_t p, Subject s) {
+    const int profile = plan.window.at(Control::ProfilRadioGroup).index;
+    if (profile >= 0 && profile < kProfileCount)
+        for (const ListItem& item : ExamList(static_cast<Profile>(profile), kExamBoxes[p]))
+            if (item.subject == s) return std::string(item.text);
+    return std::string(SubjectName(s));
+}
+
+// The exam subjects as the rules took them: P1 to P3 as the exam check marked them in the plan,
+// P4 and P5 as the state holds them; empty where there is none yet.
+std::array<std::string, 5> ExamSubjects(const PlanState& plan) {
+    std::array<std::string, 5> out;
+    for (int row = 1; row <= kSubjectCount; ++row) {
+        const Subject s = SubjectAtRow(row);
+        const std::string& mark = plan.window.cells[static_cast<std::size_t>(row)][kRoleColumn];
+        for (std::size_t p = 0; p < 3; ++p)
+            if (mark == "P" + std::to_string(p + 1) && out[p].empty())
+                out[p] = ExamSubjectName(plan, p, s);
+    }
+    for (Subject s : kP4Subjects)
+        if (plan.st.P4[s] && out[3].empty()) out[3] = ExamSubjectName(plan, 3, s);
+    for (Subject s : kP5Subjects)
+        if (plan.st.P5[s] && out[4].empty()) out[4] = ExamSubjectName(plan, 4, s);
+    return out;
+}
+
+}  // namespace
+
 Summary Summarise(const PlanState& plan) {
     const WindowState& w = plan.window;
+    const Evaluation& ev = plan.st.evaluation;
     Summary s;
     s.name = w.at(Control::MaskEdit1).text;
     s.vorname = w.at(Control::MaskEdit2).text;
     s.klasse = w.at(Control::MaskEdit3).text;
     s.schule = w.at(Control::MaskEdit4).text;
     s.profil = w.at(Control::ProfilLabel).text;
-    const std::array<Control, 5> exams = {Control::Lk1Box, Control::Lk2Box, Control::P3Box,
-                                          Control::P4Box, Control::P5Box};
-    for (std::size_t i = 0; i < exams.size(); ++i) s.pruefungsfaecher[i] = w.at(exams[i]).text;
+    s.pruefungsfaecher = ExamSubjects(plan);
     s.grid = w.cells;
     for (std::size_t n = 0; n < 4; ++n) s.stunden[n] = plan.st.Stunden[n + 1];
     s.durchschnitt = plan.st.Durchschnitt;
     s.kurse = plan.st.KursAnzahl;
     s.gqKurse = plan.st.GqKurse;
-    for (std::size_t i = 0; i < TrafficLights().size(); ++i)
-        s.ampeln[i] = std::string(ColourWord(ShownColour(w, TrafficLights()[i])));
-    // Admissible: the evaluation enabled printing (clicking "Drucken" disables the button while
-    // the personal-data panel is open, so that panel counts too).
-    s.zulaessig = w.at(Control::DruckenBitBtn).enabled || w.at(Control::PersDatenPanel).visible;
-    s.urteil = plan.verdict;
+    for (std::size_t i = 0; i < ev.lights.size(); ++i) s.ampeln[i] = std::string(ColourWord(ev.lights[i]));
+    s.zulaessig = ev.admissible;
+    s.urteil = ev.verdict;
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "core/rules/course_plan.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/box_items.h"
@@ -137,20 +138,27 @@ Counter HoursOfColumn(const View& v, int col) {
     return hours;
 }
 
-void GradeOverallQualification(const ChoiceState& st, View& v) {
-    if (st.GqKurse > 0 && st.GqKurse < plan::kGqLimit) {
-        v.SetText(C::Gsq_ok, "J");
-        v.SetColour(C::Gsq_ok, Colour::Green);
-    } else if (st.GqKurse == plan::kGqLimit) {
-        v.SetText(C::Gsq_ok, "K");
-        v.SetColour(C::Gsq_ok, Colour::Yellow);
-    } else if (st.GqKurse != 0) {
-        v.SetText(C::Gsq_ok, "L");
-        v.SetColour(C::Gsq_ok, Colour::Red);
-    } else {
-        v.SetColour(C::Gsq_ok, Colour::Neutral);
-    }
-    v.SetText(C::Gsq, std::to_string(st.GqKurse));
+// A smiley: its face letter ("J" to "M") and its colour.
+struct Smiley {
+    std::string_view face;
+    Colour colour;
+};
+
+// The overall qualification's smiley; with no results it only turns neutral.
+std::optional<Smiley> OverallSmiley(Counter gq) {
+    if (gq > 0 && gq < plan::kGqLimit) return Smiley{"J", Colour::Green};
+    if (gq == plan::kGqLimit) return Smiley{"K", Colour::Yellow};
+    if (gq != 0) return Smiley{"L", Colour::Red};
+    return std::nullopt;
+}
+
+// The course count's smiley; with no course at all it stays as it was.
+std::optional<Smiley> CourseCountSmiley(Counter n) {
+    if (n >= plan::kCoursesTooMany) return Smiley{"L", Colour::Red};
+    if (n >= plan::kCoursesGood) return Smiley{"J", Colour::Green};
+    if (n >= plan::kCoursesEnough) return Smiley{"K", Colour::Yellow};
+    if (n >= 1) return Smiley{"M", Colour::Red};
+    return std::nullopt;
 }
 
 Colour AverageColour(std::int64_t average) {
@@ -160,36 +168,63 @@ Colour AverageColour(std::int64_t average) {
     return Colour::Neutral;
 }
 
-void GradeCourseCount(Counter n, View& v) {
-    if (n >= plan::kCoursesTooMany) {
-        v.SetText(C::Kurse_ok, "L");
-        v.SetColour(C::Kurse_ok, Colour::Red);
-    } else if (n >= plan::kCoursesGood) {
-        v.SetText(C::Kurse_ok, "J");
-        v.SetColour(C::Kurse_ok, Colour::Green);
-    } else if (n >= plan::kCoursesEnough) {
-        v.SetText(C::Kurse_ok, "K");
-        v.SetColour(C::Kurse_ok, Colour::Yellow);
-    } else if (n >= 1) {
-        v.SetText(C::Kurse_ok, "M");
-        v.SetColour(C::Kurse_ok, Colour::Red);
-    }
-}
-
-void ShowVerdict(View& v) {
-    const Colour average = v.GetColour(C::SemesterD);
-    const Colour courses = v.GetColour(C::Kurse_ok);
-    const Colour overall = v.GetColour(C::Gsq_ok);
+// The verdict for the average's, the course count's and the overall qualification's colours.
+std::string VerdictFor(Colour average, Colour courses, Colour overall) {
     const auto& verdicts = VerdictTexts();
     using enum Colour;
-    if (average == Green && courses == Green && overall == Green)
-        v.ShowMessage(std::string(verdicts[0]));
+    if (average == Green && courses == Green && overall == Green) return std::string(verdicts[0]);
     if (average == Green && courses == Green && overall == Yellow)
-        v.ShowMessage(std::string(verdicts[1]));
+        return std::string(verdicts[1]);
     if (average == Green && (courses == Yellow || courses == Red) &&
         (overall == Green || overall == Yellow))
-        v.ShowMessage(std::string(verdicts[2]));
-    if (average == Red) v.ShowMessage(std::string(verdicts[3]));
+        return std::string(verdicts[2]);
+    if (average == Red) return std::string(verdicts[3]);
+    return {};
+}
+
+constexpr std::array<Control, plan::kHalfYears> kHalfYearPanels = {C::Semester1, C::Semester2,
+                                                                   C::Semester3, C::Semester4};
+constexpr std::size_t kAverageLight = 4;
+constexpr std::size_t kCoursesLight = 5;
+constexpr std::size_t kOverallLight = 6;
+
+// The evaluation of the figures in `st`; `before` is the one the window shows until now.
+Evaluation Evaluate(const ChoiceState& st, const Evaluation& before) {
+    Evaluation ev;
+    for (std::size_t n = 1; n <= plan::kHalfYears; ++n) ev.lights[n - 1] = HalfYearColour(st.Stunden[n]);
+    ev.lights[kAverageLight] = AverageColour(st.Durchschnitt);
+    const auto courses = CourseCountSmiley(st.KursAnzahl);
+    ev.lights[kCoursesLight] = courses ? courses->colour : before.lights[kCoursesLight];
+    const auto overall = OverallSmiley(st.GqKurse);
+    ev.lights[kOverallLight] = overall ? overall->colour : Colour::Neutral;
+    ev.admissible = st.KursAnzahl >= 1 && st.GqKurse <= plan::kGqLimit &&
+                    st.StundenSumme >= plan::kHoursTotalMin;
+    ev.verdict =
+        VerdictFor(ev.lights[kAverageLight], ev.lights[kCoursesLight], ev.lights[kOverallLight]);
+    return ev;
+}
+
+// Shows the evaluation in the result panels and tells the verdict.
+void ShowEvaluation(const ChoiceState& st, const Evaluation& ev, View& v) {
+    v.SetText(C::Gks, std::to_string(st.KursAnzahl));
+    if (const auto overall = OverallSmiley(st.GqKurse)) v.SetText(C::Gsq_ok, std::string(overall->face));
+    v.SetColour(C::Gsq_ok, ev.lights[kOverallLight]);
+    v.SetText(C::Gsq, std::to_string(st.GqKurse));
+    v.SetColour(C::SemesterD, ev.lights[kAverageLight]);
+    v.SetText(C::SemesterD, std::to_string(st.Durchschnitt));
+    for (std::size_t n = 1; n <= plan::kHalfYears; ++n) {
+        v.SetText(kHalfYearPanels[n - 1], std::to_string(st.Stunden[n]));
+        v.SetColour(kHalfYearPanels[n - 1], ev.lights[n - 1]);
+    }
+    if (const auto courses = CourseCountSmiley(st.KursAnzahl)) {
+        v.SetText(C::Kurse_ok, std::string(courses->face));
+        v.SetColour(C::Kurse_ok, courses->colour);
+    }
+    // A thin plan invites further courses.
+    if (ev.lights[kAverageLight] == Colour::Red) v.SetColour(C::GroupBox3, Colour::Orange);
+    // Printing; never disabled here.
+    if (ev.admissible) v.SetEnabled(C::DruckenBitBtn, true);
+    if (!ev.verdict.empty()) v.ShowMessage(ev.verdict);
 }
 
 }  // namespace
@@ -221,48 +256,19 @@ void EvaluatePlan(ChoiceState& st, View& v) {
     WriteHalfYearHeaders(v);
     WriteCourseMarks(st, v);
 
-    // Courses.
+    // The figures.
     st.KursAnzahl = CountCourses(v);
-    v.SetText(C::Gks, std::to_string(st.KursAnzahl));
-
-    // Results for the overall qualification.
-    GradeOverallQualification(st, v);
-
-    // Weekly hours of each half-year.
     for (int n = 1; n <= plan::kHalfYears; ++n)
         st.Stunden[static_cast<std::size_t>(n)] = HoursOfColumn(v, plan::HalfYearColumn(n));
-
     // The average, cut to a whole number.
     const std::int64_t sum =
         std::int64_t{st.Stunden[1]} + st.Stunden[2] + st.Stunden[3] + st.Stunden[4];
     st.Durchschnitt = sum / plan::kHalfYears;
-    v.SetColour(C::SemesterD, AverageColour(st.Durchschnitt));
-    v.SetText(C::SemesterD, std::to_string(st.Durchschnitt));
-
-    // Half-year panels.
-    constexpr std::array<Control, plan::kHalfYears> kHalfYearPanels = {C::Semester1, C::Semester2,
-                                                                       C::Semester3, C::Semester4};
-    for (std::size_t n = 1; n <= plan::kHalfYears; ++n) {
-        v.SetText(kHalfYearPanels[n - 1], std::to_string(st.Stunden[n]));
-        v.SetColour(kHalfYearPanels[n - 1], HalfYearColour(st.Stunden[n]));
-    }
-
-    // Course count smiley.
-    GradeCourseCount(st.KursAnzahl, v);
-
-    // The hours of all four half-years.
     st.StundenSumme = st.Stunden[1] + st.Stunden[2] + st.Stunden[3] + st.Stunden[4];
 
-    // A thin plan invites further courses.
-    if (v.GetColour(C::SemesterD) == Colour::Red) v.SetColour(C::GroupBox3, Colour::Orange);
-
-    // Printing; never disabled here.
-    if (st.KursAnzahl >= 1 && st.GqKurse <= plan::kGqLimit &&
-        st.StundenSumme >= plan::kHoursTotalMin)
-        v.SetEnabled(C::DruckenBitBtn, true);
-
-    // The verdict.
-    ShowVerdict(v);
+    // What they mean, shown in the window.
+    st.evaluation = Evaluate(st, st.evaluation);
+    ShowEvaluation(st, st.evaluation, v);
 }
 
 void KeepPlanEvaluated(ChoiceState& st) {

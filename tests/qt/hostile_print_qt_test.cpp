@@ -16,7 +16,7 @@
 #include "core/rules/steps.h"
 #include "qt/print_stream.h"
 #include "tests/qt/window_harness.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix::test {
 namespace {
@@ -47,11 +47,11 @@ void ExpectSameOtherLines(const Page& page, const Page& baseline, const std::str
     }
 }
 
-// A temporary folder for the printed files, and a fake window with the empty choice evaluated
+// A temporary folder for the printed files, and a window in memory with the empty choice evaluated
 // for the tests that print without the real window.
 struct HostilePrint : ::testing::Test {
     QTemporaryDir dir;
-    FakeView v;
+    TestView v;
     ChoiceState st;
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());

@@ -23,16 +23,16 @@
 #include "qt/colours_and_fonts.h"
 #include "qt/print_stream.h"
 #include "qt/student_file.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/personal_data.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
-using test::FakeView;
+using test::TestView;
 using enum Control;
 
-void FillPlan(FakeView& v) {
+void FillPlan(TestView& v) {
     const char* const header[kGridColumns] = {"Fach",  "Pfach", "1.Hj.", "2.Hj.",
                                               "3.Hj.", "4.Hj.", ""};
     for (int c = 0; c < kGridColumns; ++c) v.SetCell(c, 0, header[c]);
@@ -59,7 +59,7 @@ struct QtPrint : ::testing::Test {
 };
 
 TEST_F(QtPrint, ThePageFillsOnePageWithTheGridInCharacterColumns) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     QtPrintStream out;
     // Also kept next to the test binary, to be looked at as a picture.
@@ -139,7 +139,7 @@ TEST_F(QtPrint, ALineIsAsHighAsItsTallestPiece) {
 }
 
 TEST_F(QtPrint, LongTextsAreCutAtTheEdgeAndContinueOnNewPages) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     v.SetText(MaskEdit1, std::string(2000, 'x'));
     v.SetText(MaskEdit2, "Tab\there 😀🎓 \xd9\x85\xd8\xaf\xd8\xb1\xd8\xb3\xd8\xa9");
@@ -194,7 +194,7 @@ QByteArray Contents(const QString& file) {
 // A disk that fills up while the page is written: the document is refused whole, a plan saved
 // there before stays as it was, no partial file is left behind, and the error names the file.
 TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     QtPrintStream out;
     const QString saved = File("saved.pdf"), fresh = File("fresh.pdf");
@@ -229,7 +229,7 @@ TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
 // closed, "Drucken" stays usable, and the device is still a device afterwards.
 TEST_F(QtPrint, ADeviceThatTakesNothingEndsInTheErrorBox) {
     if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full here";
-    FakeView v;
+    TestView v;
     FillPlan(v);
     v.SetVisible(PersDatenPanel, true);
     QtPrintStream out;
@@ -269,7 +269,7 @@ std::shared_ptr<QString> AnswerSaveDialog(const QString& file) {
 
 TEST_F(QtPrint, WithoutAPrinterThePageCanBeSavedAsPdfOrNotAtAll) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
-    FakeView v;
+    TestView v;
     FillPlan(v);
     QtPrintStream out;
     out.SetFileNameProposal([&] {

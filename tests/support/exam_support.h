@@ -1,8 +1,8 @@
 // A window after step 1 for the exam-subject check tests: the reset layout, the obligation
-// boxes with their design items, and the chosen profile's lists in the five exam boxes. The view
-// also keeps a copy of the choice state at every message box, so that counters can be seen
-// before a reset clears them. Below it the pieces the per-profile tests share: a fixture, the
-// shown boxes as (kind, text) pairs and the messages that several profiles show alike.
+// boxes with the items the window gives them, and the chosen profile's lists in the five exam
+// boxes. The view also keeps a copy of the choice state at every message box, so that counters can
+// be seen before a reset clears them. Below it the pieces the per-profile tests share: a fixture,
+// the shown boxes as (kind, text) pairs and the messages that several profiles show alike.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,22 +16,21 @@
 #include "core/rules/profile.h"
 #include "core/rules/profile_lists.h"
 #include "core/rules/steps.h"
-#include "tests/support/design_items.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix::test {
 
-class ExamView : public FakeView {
+class ExamView : public TestView {
   public:
     explicit ExamView(const ChoiceState& st) : st_(st) {}
 
     DlgResult MessageDlg(const std::string& text, DlgType type, DlgButtons buttons) override {
         seen.push_back(st_);
-        return FakeView::MessageDlg(text, type, buttons);
+        return TestView::MessageDlg(text, type, buttons);
     }
     void ShowMessage(const std::string& text) override {
         seen.push_back(st_);
-        FakeView::ShowMessage(text);
+        TestView::ShowMessage(text);
     }
 
     // The choice state as it was when each box appeared.
@@ -50,9 +49,6 @@ struct ExamWindow {
     explicit ExamWindow(Profile profile) {
         using enum Control;
         StartPlanner(st, view);
-        for (Control box : {ProfilRadioGroup, DeBox, FspBox, KuMuBox, PoBox, GeBox, ReWnBox, MaBox,
-                            NaturBox, SpBox})
-            AddDesignItems(view, box);
         view.Pick(ProfilRadioGroup, static_cast<int>(profile));
         ConfirmProfile(st, view);
     }
@@ -70,7 +66,7 @@ struct ExamWindow {
     // True when the window and the state are those of a fresh reset after a failed check.
     bool LooksReset() const {
         using enum Control;
-        const FakeControl& lk1 = view.Get(Lk1Box);
+        const plan::ControlState& lk1 = view.Get(Lk1Box);
         bool cellsBlank = true;
         for (int row = 1; row < kGridRows; ++row)
             cellsBlank = cellsBlank && view.Cell(1, row) == " ";
@@ -86,7 +82,7 @@ struct ExamWindow {
 
 // The message boxes shown so far, as (kind, text).
 using Shown = std::vector<std::pair<Box::Kind, std::string>>;
-inline Shown ShownBoxes(const FakeView& v) {
+inline Shown ShownBoxes(const TestView& v) {
     Shown shown;
     for (const Box& b : v.Boxes()) shown.emplace_back(b.kind, b.text);
     return shown;

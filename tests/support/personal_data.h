@@ -1,11 +1,11 @@
 // The personal data and result panels of a plan ready to print, shared by the page tests.
 #pragma once
 
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix::test {
 
-inline void FillPersonalDataAndTotals(FakeView& v) {
+inline void FillPersonalDataAndTotals(TestView& v) {
     using enum Control;
     v.SetText(MaskEdit1, "Mustermann");
     v.SetText(MaskEdit2, "Erika");

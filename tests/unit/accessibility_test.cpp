@@ -6,13 +6,13 @@
 
 #include "core/accessibility.h"
 #include "core/design.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using enum Control;
-using test::FakeView;
+using test::TestView;
 
 TEST(AccessibleNames, FieldsAreNamedByTheirLabelOrStepHeading) {
     EXPECT_EQ(access::Name(Lk1Box, ""), "P1");
@@ -72,7 +72,7 @@ TEST(TabOrder, GoesThroughTheStepsInTurn) {
 }
 
 TEST(ResultDescriptions, TellValueAndColourInWords) {
-    FakeView v;
+    TestView v;
     v.SetText(Gsq, "36");
     v.SetColour(Gsq_ok, Colour::Yellow);
     v.SetText(Gsq_ok, "K");
@@ -103,7 +103,7 @@ TEST(ResultDescriptions, TellValueAndColourInWords) {
 }
 
 TEST(ResultDescriptions, UngradedResultsNameNoColour) {
-    FakeView v;
+    TestView v;
     v.SetText(Gks, "0");
     v.SetColour(Kurse_ok, Colour::Neutral);
     v.SetText(Kurse_ok, "");
@@ -117,7 +117,7 @@ TEST(ResultDescriptions, UngradedResultsNameNoColour) {
 }
 
 TEST(ResultDescriptions, OnlyResultsAreDescribed) {
-    FakeView v;
+    TestView v;
     for (Control c :
          {Gks, Gsq, Kurse_ok, Gsq_ok, Semester1, Semester2, Semester3, Semester4, SemesterD})
         EXPECT_TRUE(access::Describes(c)) << ControlName(c);
@@ -130,7 +130,7 @@ TEST(ResultDescriptions, OnlyResultsAreDescribed) {
 TEST(ResultDescriptions, ReadTheWholeTextOfAPanel) {
     // A text longer than a short string's inline buffer, with blanks around it: the description
     // holds it whole (the sanitizer build also checks that nothing freed is read).
-    FakeView v;
+    TestView v;
     v.SetText(Gks, "  12345678901234567890 Kurse  ");
     v.SetText(Semester3, " 36 ");
     EXPECT_EQ(access::Description(Gks, v), "Anzahl der Kurse: 12345678901234567890 Kurse");

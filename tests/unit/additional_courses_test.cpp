@@ -8,15 +8,14 @@
 #include "core/rules/events.h"
 #include "core/rules/obligations.h"
 #include "core/rules/steps.h"
-#include "tests/support/design_items.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using test::Box;
-using test::FakeView;
+using test::TestView;
 using enum Control;
 using enum Subject;
 using O = Obligation;
@@ -30,10 +29,7 @@ const std::vector<std::string> kThreeOptions = {"1. und 2. Halbjahr", "3. und 4.
 // Printing is not part of these steps.
 class AdditionalCourses : public ::testing::Test {
   protected:
-    void SetUp() override {
-        test::FillDesignItems(v);
-        StartPlanner(st, v);
-    }
+    void SetUp() override { StartPlanner(st, v); }
 
     // Step 3 open, as the exam-subject confirmation leaves it.
     void OpenStepThree() { OpenStep(v, Step::Obligations); }
@@ -86,7 +82,7 @@ class AdditionalCourses : public ::testing::Test {
     std::vector<std::string> Options() const { return v.Get(RGZusatzkurse).items; }
 
     ChoiceState st;
-    FakeView v;
+    TestView v;
     test::NullPrinter printer;
     Form form{st, v, printer};
 };
@@ -94,7 +90,7 @@ class AdditionalCourses : public ::testing::Test {
 TEST_F(AdditionalCourses, EnteringAndClickingTheFrameOfStepFour) {
     OfferStepFour();
     OpenAdditionalCourses(st, v);
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Orange);
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Orange);
     EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
     EXPECT_TRUE(v.Get(WeiterBitBtn).enabled);
     EXPECT_EQ(st.ZusatzSchritt, 1);
@@ -141,7 +137,7 @@ TEST_F(AdditionalCourses, KunstInTheSecondYear) {
     EXPECT_EQ(v.Cell(3, Row(Ku)), " ");
     EXPECT_EQ(v.Cell(4, Row(Ku)), "Z2");
     EXPECT_EQ(v.Cell(5, Row(Ku)), "Z2");
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Silver);
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Silver);
     EXPECT_TRUE(v.Get(GroupBox3).enabled);
     EXPECT_TRUE(v.Get(ZusatzBox).enabled);
     EXPECT_TRUE(v.Get(ErgebnisBitBtn).enabled);
@@ -251,7 +247,7 @@ TEST_F(AdditionalCourses, TheStepThreeLanguageIsRefusedOnlyByWeiter) {
     ExpectOneBox(Box::Kind::Plain, "Englisch hast Du schon!");
     EXPECT_EQ(v.CellWrites(), writes);
     // Step 4 opens again whatever the outcome.
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Silver);
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Silver);
     EXPECT_TRUE(v.Get(ErgebnisBitBtn).enabled);
 }
 
@@ -333,7 +329,7 @@ TEST_F(AdditionalCourses, TypingIntoZusatzBoxOpensThePanelAtTheFirstKeystroke) {
     EnterCourse(st, v);
     EXPECT_TRUE(v.Boxes().empty());
     EXPECT_EQ(v.CellWrites(), writes);
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Silver);
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Silver);
     EXPECT_TRUE(v.Get(ErgebnisBitBtn).enabled);
 }
 
@@ -440,7 +436,7 @@ TEST_F(AdditionalCourses, WeiterBeforeAnyPeriodWritesNothingAndChangesNothing) {
     ExpectOneBox(Box::Kind::Information, kOption);
     EXPECT_EQ(v.CellWrites(), writes);
     EXPECT_EQ(st.ZeitVon, 0);
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Orange);
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Orange);
     EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
     EXPECT_TRUE(v.Get(WeiterBitBtn).enabled);
     EXPECT_EQ(st.ZusatzSchritt, 1);
@@ -462,7 +458,7 @@ TEST_F(AdditionalCourses, WeiterWhileThePanelIsOpenWritesNothingAndChangesNothin
     EXPECT_FALSE(v.Get(GroupBox3).enabled);
     EXPECT_FALSE(v.Get(ZusatzBox).enabled);
     EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Orange);
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Orange);
 
     EXPECT_EQ(v.Text(Gks), "");  // no evaluation either
 
@@ -503,13 +499,12 @@ TEST_F(AdditionalCourses, EveryHandlerIsWiredToItsEvent) {
     EXPECT_FALSE(Dispatch(form, DeBox, Event::Change));
 
     // The routes reach the right handlers.
-    FakeView fresh;
-    test::FillDesignItems(fresh);
+    TestView fresh;
     ChoiceState s2;
     StartPlanner(s2, fresh);
     Form f2{s2, fresh, printer};
     Dispatch(f2, GroupBox3, Event::Enter);
-    EXPECT_EQ(fresh.Get(GroupBox3).colour, Colour::Orange);
+    EXPECT_EQ(fresh.GetColour(GroupBox3), Colour::Orange);
     Dispatch(f2, AuflagenBitBtn, Event::Click);
     EXPECT_EQ(fresh.Cell(2, Row(Sf)), "2");
     fresh.Pick(ZusatzBox, 5);

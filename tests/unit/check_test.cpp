@@ -1,13 +1,19 @@
 // The school's checker on plan files written from real replays: a good one, one whose summary was
-// edited by hand, a broken one and hostile paths; the three formats, the exit statuses, the order
-// of the lines with several threads and the program itself without a display.
+// edited by hand, a broken one and hostile paths and names; the three formats, the exit statuses,
+// the order of the lines with several threads, the program itself without a display, its memory
+// on a file that is no plan, and the Windows build under wine.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdlib>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -46,7 +52,8 @@ void Write(const fs::path& path, const std::string& text) {
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
     std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
     bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::string_view mark = "\xEF\xBB\xBF";  // UTF-8 mark of a whole output, if any
+    for (std::size_t i = text.starts_with(mark) ? mark.size() : 0; i < text.size(); ++i) {
         const char ch = text[i];
         if (quoted) {
             if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"')
@@ -106,7 +113,8 @@ class Checker : public ::testing::Test {
 
 TEST_F(Checker, AFolderGetsOneCsvLinePerPlanWithTheReplayedFigures) {
     const Output o = Check({"--csv", dir_.string()});
-    EXPECT_EQ(o.status, 1);  // the broken file
+    EXPECT_EQ(o.status, 1);                          // the broken file
+    EXPECT_TRUE(o.out.starts_with("\xEF\xBB\xBF"));  // UTF-8 for a spreadsheet's double click
     const auto records = ReadCsv(o.out);
     ASSERT_EQ(records.size(), 4u) << o.out;
     const auto& header = records[0];
@@ -267,6 +275,287 @@ TEST_F(Checker, TheProgramRunsWithoutADisplay) {
     for (std::string line; std::getline(out, line);) ++lines;
     EXPECT_EQ(lines, 3u);
 }
+
+// Terminal columns by the C library's wcwidth (C.UTF-8), independent of the checker's own table.
+class Columns {
+  public:
+    Columns() : saved_(std::setlocale(LC_CTYPE, nullptr)) {
+        EXPECT_NE(std::setlocale(LC_CTYPE, "C.UTF-8"), nullptr);
+    }
+    ~Columns() { std::setlocale(LC_CTYPE, saved_.c_str()); }
+    // The columns taken by `text`; -1 for bytes that are no UTF-8 or an invisible character.
+    long Of(std::string_view text) const {
+        std::mbstate_t state{};
+        long columns = 0;
+        for (std::size_t i = 0; i < text.size();) {
+            wchar_t wc = 0;
+            const std::size_t n = std::mbrtowc(&wc, text.data() + i, text.size() - i, &state);
+            if (n == 0 || n > text.size() - i) return -1;
+            const int w = ::wcwidth(wc);
+            if (w < 0) return -1;
+            columns += w;
+            i += n;
+        }
+        return columns;
+    }
+    // The text of `line` from terminal column `column` on ("" where a character straddles it).
+    std::string From(const std::string& line, long column) const {
+        for (std::size_t i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && (static_cast<unsigned char>(line[i]) & 0xC0) == 0x80) continue;
+            const long at = Of(std::string_view(line).substr(0, i));
+            if (at == column) return line.substr(i);
+            if (at > column) return {};
+        }
+        return {};
+    }
+
+  private:
+    std::string saved_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A name that pads itself with ideographic spaces (two columns each) and then imitates a row,
+// a first name with a combining mark and a class in CJK: the row's own figures and status still
+// stand under their headers, and say what the replay says.
+TEST_F(Checker, AWideNameCannotPushTheFiguresUnderOtherHeaders) {
+    std::string name = "Geschichte";
+    for (int i = 0; i < 215; ++i) name += "\u3000";
+    name += "34  34  34  34  34  42  32  nein  SUPER!  abweichend";
+    const std::vector<plan::Action> actions = test::PassB(name, "Jo\u0308rg", "李Q1", true);
+    const fs::path spoof = dir_ / "spoof.belegix";
+    Write(spoof, test::PlanFileText(actions));
+    const plan::Opened replayed = plan::OpenFile(spoof.string());
+    ASSERT_TRUE(replayed.plan) << replayed.error;
+
+    const Output o = Check({(dir_ / "a_good.belegix").string(), spoof.string()});
+    ASSERT_EQ(o.status, 0) << o.err;
+    const auto t = Lines(o.out);
+    ASSERT_EQ(t.size(), 4u) << o.out;
+    const Columns columns;
+    for (const std::string& line : t) EXPECT_GE(columns.Of(line), 0) << line;  // nothing invisible
+    auto at = [&](const std::string& header) {
+        const auto byte = t[0].find(header);
+        EXPECT_NE(byte, std::string::npos) << header;
+        return columns.Of(std::string_view(t[0]).substr(0, byte));
+    };
+    for (std::size_t r = 2; r < t.size(); ++r) {
+        EXPECT_TRUE(columns.From(t[r], at("zulässig"))
+                        .starts_with(replayed.replayed.zulaessig ? "ja  " : "nein  "))
+            << t[r];
+        EXPECT_EQ(columns.From(t[r], at("Status")), "geprüft") << t[r];
+        EXPECT_TRUE(
+            columns.From(t[r], at("GQ")).starts_with(std::to_string(replayed.replayed.gqKurse)))
+            << t[r];
+    }
+    // The long path is cut at its start, the name with "…", the combining mark stays on its
+    // letter.
+    EXPECT_TRUE(t[3].starts_with("…")) << t[3];
+    EXPECT_NE(t[3].find("/spoof.belegix  "), std::string::npos);
+    EXPECT_NE(t[3].find("Geschichte\u3000"), std::string::npos);
+    EXPECT_EQ(t[3].find("nein"), std::string::npos);
+    EXPECT_NE(t[3].find("…"), std::string::npos);
+    EXPECT_NE(t[3].find("Jo\u0308rg"), std::string::npos);
+}
+
+// Every kind of character that would not show as itself, in a file name and a name: a visible
+// escape in the table and the CSV, a \u escape in JSON that reads back as the same text, and
+// never the raw character anywhere.
+TEST(CheckerCells, InvisibleCharactersAreNeverWrittenRaw) {
+    struct Case {
+        const char* kind;
+        std::string raw, shown;
+    };
+    const std::vector<Case> cases = {
+        {"C0 escape", "\x1b", "⟨U+001B⟩"},
+        {"C0 bell", "\x07", "⟨U+0007⟩"},
+        {"C0 NUL", std::string(1, '\0'), "⟨U+0000⟩"},
+        {"C0 tab", "\t", "⟨U+0009⟩"},
+        {"C0 vertical tab", "\x0b", "⟨U+000B⟩"},
+        {"DEL", "\x7f", "⟨U+007F⟩"},
+        {"C1 CSI", "\xc2\x9b", "⟨U+009B⟩"},
+        {"C1 NEL", "\xc2\x85", "⟨U+0085⟩"},
+        {"byte 0x9B", "\x9b", "⟨0x9B⟩"},
+        {"bytes no UTF-8", "\xe2(\xa0", "⟨0xE2⟩(⟨0xA0⟩"},
+        {"bidi override", "\u202e", "⟨U+202E⟩"},
+        {"bidi isolate", "\u2066", "⟨U+2066⟩"},
+        {"bidi mark", "\u200f", "⟨U+200F⟩"},
+        {"zero width space", "\u200b", "⟨U+200B⟩"},
+        {"zero width joiner", "\u200d", "⟨U+200D⟩"},
+        {"byte order mark", "\ufeff", "⟨U+FEFF⟩"},
+        {"line separator", "\u2028", "⟨U+2028⟩"},
+        {"paragraph separator", "\u2029", "⟨U+2029⟩"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        Row row;
+        row.file = "a" + c.raw + "b.belegix";
+        row.status = Status::Checked;
+        row.summary.name = "x" + c.raw + "y";
+        row.summary.urteil = "Zeile 1\nZeile" + c.raw + "2";
+        const std::string table = Table({row});
+        const std::string csv = CsvLine(row);
+        const std::string json = JsonLine(row);
+        for (const std::string* out : {&table, &csv, &json})
+            EXPECT_EQ(out->find(c.raw), std::string::npos) << *out;
+        EXPECT_NE(table.find("a" + c.shown + "b.belegix"), std::string::npos) << table;
+        EXPECT_NE(table.find("x" + c.shown + "y"), std::string::npos) << table;
+        EXPECT_NE(table.find("Zeile 1 / Zeile" + c.shown + "2"), std::string::npos) << table;
+        const auto records = ReadCsv(csv);
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0][0], "a" + c.shown + "b.belegix");
+        EXPECT_EQ(records[0][1], "x" + c.shown + "y");
+        EXPECT_EQ(records[0][18], "Zeile 1\nZeile" + c.shown + "2");  // quoted, multi-line
+        const auto parsed = nlohmann::json::parse(json);
+        if (c.shown.starts_with("⟨0x"))
+            EXPECT_NE(parsed["name"].get<std::string>().find("\ufffd"), std::string::npos);
+        else
+            EXPECT_EQ(parsed["name"], row.summary.name);
+    }
+}
+
+// Text a spreadsheet would compute, in a file name and a name: after blanks, no-break and wide
+// spaces, line breaks and tabs, and in the full-width forms.
+TEST(CheckerCells, NoCsvFieldIsAFormula) {
+    const std::vector<std::string> formulas = {
+        "=1+1",       " =1+1",      "  +1+1", "-1+1",       "@SUM(1+1)", "\u00a0=1+1",
+        "\u3000=1+1", "\u2003=1+1", "\n=1+1", "\r\n=1+1",   "\t=1+1",    "\u00a0\n\t=1+1",
+        "＝1+1",      "＋1+1",      "－1+1",  "＠SUM(1+1)", " ＝1+1"};
+    // The first character a spreadsheet looks at, after what it skips.
+    auto computed = [](const std::string& field) {
+        std::size_t i = 0;
+        for (bool skipped = true; skipped;) {
+            skipped = false;
+            for (std::string_view blank : {" ", "\n", "\r", "\t", "\u00a0", "\u3000", "\u2003"})
+                if (std::string_view(field).substr(i).starts_with(blank)) {
+                    i += blank.size();
+                    skipped = true;
+                }
+        }
+        for (std::string_view sign : {"=", "+", "-", "@", "＝", "＋", "－", "＠"})
+            if (std::string_view(field).substr(i).starts_with(sign)) return true;
+        return false;
+    };
+    for (const std::string& f : formulas) {
+        SCOPED_TRACE(::testing::PrintToString(f));
+        Row row;
+        row.file = f + ".belegix";
+        row.status = Status::Checked;
+        row.summary.name = f;
+        const auto records = ReadCsv(CsvLine(row));
+        ASSERT_EQ(records.size(), 1u);
+        for (std::size_t i : {0u, 1u}) {
+            EXPECT_FALSE(computed(records[0][i])) << records[0][i];
+            EXPECT_NE(records[0][i].find("1+1"), std::string::npos);  // the text itself stays
+        }
+    }
+}
+
+// A 10 MB file of empty objects behind a plan file's head: refused before it fills the memory.
+TEST_F(Checker, TenMegabytesOfEmptyObjectsAreRefusedInLittleMemory) {
+    const std::string head =
+        "{\"format\": \"belegix-plan\", \"formatVersion\": 1, \"actions\": [{}";
+    std::string text = head;
+    text.reserve(plan::kMaxFileBytes);
+    while (text.size() + 5 <= plan::kMaxFileBytes) text += ",{}";
+    text += "]}";
+    Write(dir_ / "empty.belegix", text);
+
+    const std::string out = (dir_ / "out").string();
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
+    std::string binary = BELEGIX_CHECK_BINARY, json = "--json",
+                file = (dir_ / "empty.belegix").string();
+    char* argv[] = {binary.data(), json.data(), file.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, binary.c_str(), &files, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    int status = 0;
+    struct rusage usage {};
+    ASSERT_EQ(::wait4(pid, &status, 0, &usage), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_LT(usage.ru_maxrss, 64 * 1024) << "KB at the peak";
+    std::ifstream in(out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_TRUE(nlohmann::json::parse(line)["status"].get<std::string>().starts_with("unlesbar: "))
+        << line;
+}
+
+// A handed-in file whose name starts with "-": after "--" it is checked; alone it is a wrong
+// option, and the message says that such a file exists and how to name it.
+TEST_F(Checker, AFileNamedLikeAnOptionIsCheckedAfterTheDoubleDash) {
+    const fs::path before = fs::current_path();
+    fs::current_path(dir_);
+    Write("-x.belegix", good_);
+    const Output plain = Check({"a_good.belegix", "-x.belegix"});
+    const Output dashed = Check({"--csv", "--", "a_good.belegix", "-x.belegix"});
+    fs::current_path(before);
+
+    EXPECT_EQ(plain.status, 2);
+    EXPECT_NE(plain.err.find("„-x.belegix“"), std::string::npos) << plain.err;
+    EXPECT_NE(plain.err.find("belegix-check -- -x.belegix"), std::string::npos) << plain.err;
+    EXPECT_EQ(dashed.status, 0) << dashed.err;
+    const auto records = ReadCsv(dashed.out);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[2][0], "'-x.belegix");  // and no formula in a spreadsheet
+    EXPECT_EQ(records[2][19], "geprüft");
+}
+
+#ifdef BELEGIX_CHECK_EXE
+// belegix-check.exe under wine gives the Linux program's output on the same plans, line ends
+// aside: umlauts in the names of the files and the folder, a file whose plan ends in a Ctrl-Z
+// byte followed by more text (read in binary it is no plan), hostile names in the table.
+TEST_F(Checker, WindowsProgramUnderWineGivesTheLinuxOutput) {
+    const std::string wine = BELEGIX_WINE;
+    if (wine.empty() || std::system((wine + " --version >/dev/null 2>&1").c_str()) != 0)
+        GTEST_SKIP() << "wine cannot start";
+    const fs::path plans = dir_ / "Abgaben Jahrgang 11 (Größe)";
+    fs::create_directories(plans);
+    fs::copy_file(dir_ / "a_good.belegix", plans / "Müller, Jörg.belegix");
+    fs::copy_file(dir_ / "b_edited.belegix", plans / "Ölçek_李.belegix");
+    fs::copy_file(dir_ / "c_broken.belegix", plans / "zoë.belegix");
+    Write(plans / "strg-z.belegix", good_ + "\x1a" + "}");
+    Write(plans / "wide.belegix",
+          test::PlanFileText(test::PassB("名前\u3000\u202eSUPER!", "Jo\u0308rg", "Q1", true)));
+
+    const std::string env = "cd '" + dir_.string() + "' && WINEPREFIX='" +
+                            (dir_ / "wine").string() + "' WINEDEBUG=-all ";
+    auto run = [&](const std::string& program, const std::string& options) {
+        const std::string out = (dir_ / "out").string();
+        const int status = std::system((env + program + " " + options +
+                                        " 'Abgaben Jahrgang 11 (Größe)' >'" + out + "' 2>/dev/null")
+                                           .c_str());
+        std::ifstream in(out, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        std::erase(text, '\r');
+        return std::make_pair(WIFEXITED(status) ? WEXITSTATUS(status) : -1, text);
+    };
+    const std::string exe = wine + " '" + BELEGIX_CHECK_EXE + "'";
+    for (const std::string options : {"", "--csv", "--json --jobs 3"}) {
+        SCOPED_TRACE(options);
+        const auto onLinux = run(BELEGIX_CHECK_BINARY, options);
+        const auto onWindows = run(exe, options);
+        EXPECT_EQ(onLinux.first, 1);  // the broken files
+        EXPECT_EQ(onWindows.first, onLinux.first);
+        if (options != "--csv") {  // (CSV fields keep the verdicts' line breaks)
+            EXPECT_EQ(Lines(onLinux.second).size(), options.empty() ? 7u : 5u);
+        }
+        EXPECT_EQ(onWindows.second, onLinux.second);
+    }
+    std::system(
+        (env + "'" + fs::path(wine).replace_filename("wineserver").string() + "' -k 2>/dev/null")
+            .c_str());
+}
+#endif
 
 }  // namespace
 }  // namespace belegix::check

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "core/box_items.h"
 #include "core/choice_state.h"
 #include "core/rules/steps.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
-using test::FakeView;
+using test::TestView;
 using enum Control;
 
 // A state in which every family and counter has been dirtied.
@@ -40,7 +41,7 @@ ChoiceState DirtyState() {
 
 TEST(ResetPlan, ClearsEveryFamilyAndLeavesTheDocumentedVariables) {
     ChoiceState st = DirtyState();
-    FakeView v;
+    TestView v;
     ResetPlan(st, v);
 
     for (int row = 1; row <= kSubjectCount; ++row) {
@@ -74,7 +75,7 @@ TEST(ResetPlan, ClearsEveryFamilyAndLeavesTheDocumentedVariables) {
 
 TEST(ResetPlan, ReturnsTheWindowToStepOne) {
     ChoiceState st;
-    FakeView v;
+    TestView v;
     v.Get(Label16).text = "SP2";
     v.Get(Label16).left = 6;
     v.Get(Label16).fontColour = Colour::Red;
@@ -104,7 +105,10 @@ TEST(ResetPlan, ReturnsTheWindowToStepOne) {
     EXPECT_FALSE(v.Get(DruckenBitBtn).enabled);
     EXPECT_EQ(v.GetColour(GroupBoxIntFSpr), Colour::Silver);
     EXPECT_FALSE(v.Get(IntFSprComboBox).enabled);
-    EXPECT_EQ(v.ItemIndex(IntFSprComboBox), -1);  // the fake box holds no items yet
+    // Step 0 is off, its box on the item that means no intensive language.
+    const int none = items::IndexOf(items::Of(IntFSprComboBox), items::Means::None);
+    EXPECT_EQ(v.ItemIndex(IntFSprComboBox), none);
+    EXPECT_EQ(v.Text(IntFSprComboBox), items::Of(IntFSprComboBox)[none].text);
     EXPECT_EQ(v.Text(SeminarBox), "Seminarfach");
     EXPECT_EQ(v.Text(MaskEdit4), "Gymnasium Lindenhain");
     EXPECT_EQ(v.Text(MaskEdit1), "");
@@ -125,7 +129,7 @@ TEST(ResetPlan, ReturnsTheWindowToStepOne) {
 TEST(ResetPlan, OpensStepZeroWhenSwitchedOn) {
     ChoiceState st;
     st.IntSchrittAktiv = 1;
-    FakeView v;
+    TestView v;
     for (const char* item : {"Französisch", "Latein", "Spanisch", "keine"})
         v.AddItem(IntFSprComboBox, item);
     v.SetCell(6, 0, "x");

@@ -7,14 +7,14 @@
 #include "core/rules/course_plan.h"
 #include "core/rules/events.h"
 #include "core/rules/steps.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using test::Box;
-using test::FakeView;
+using test::TestView;
 using enum Control;
 using enum Subject;
 
@@ -30,7 +30,7 @@ const std::string kTooThin =
     "bitte weitere Kurse aus";
 
 // The student's pick in a step-3 box; the items themselves do not matter to the evaluation.
-void Choose(FakeView& v, Control box, int index) {
+void Choose(TestView& v, Control box, int index) {
     while (v.Get(box).items.size() <= static_cast<std::size_t>(index))
         v.AddItem(box, "item " + std::to_string(v.Get(box).items.size()));
     v.Pick(box, index);
@@ -39,7 +39,7 @@ void Choose(FakeView& v, Control box, int index) {
 // A window just after start-up: every half-year cell holds a blank.
 struct Plan {
     ChoiceState st;
-    FakeView v;
+    TestView v;
     Plan() { StartPlanner(st, v); }
     void Evaluate() {
         v.ClearBoxes();
@@ -414,7 +414,7 @@ TEST(CoursePlan, RunningTwiceGivesTheSamePlanAndMessage) {
 
 TEST(CoursePlan, StartUpEvaluationOnTheEmptyChoice) {
     ChoiceState st;
-    FakeView v;
+    TestView v;
     test::NullPrinter printer;
     Form form{st, v, printer};
     StartPlanner(st, v);
@@ -450,7 +450,7 @@ TEST(CoursePlan, StartUpEvaluationOnTheEmptyChoice) {
 
 TEST(CoursePlan, EnterSetsErgebnisAktivAndClickIsWired) {
     ChoiceState st;
-    FakeView v;
+    TestView v;
     test::NullPrinter printer;
     Form form{st, v, printer};
     StartPlanner(st, v);

@@ -7,8 +7,8 @@
 #include "core/design.h"
 #include "core/rules/events.h"
 #include "core/rules/profile_lists.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
@@ -28,7 +28,7 @@ TEST(EventTable, EveryButtonOfTheDesignRunsOneOperationAndNoRowIsShadowed) {
     }
 
     ChoiceState st;
-    test::FakeView v;
+    test::TestView v;
     test::NullPrinter printer;
     Form form{st, v, printer};
     EXPECT_FALSE(Dispatch(form, Control::Label1, Event::Click));

@@ -12,14 +12,14 @@
 #include "core/rules/course_plan.h"
 #include "core/rules/events.h"
 #include "core/rules/steps.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using test::Box;
-using test::FakeView;
+using test::TestView;
 using enum Control;
 
 // Characters as the student sees them: a line break and an umlaut count one each.
@@ -143,21 +143,22 @@ TEST(HelpTexts, HintMemoStatusBarAndPanelHints) {
     EXPECT_EQ(help::Hint(Lk1Box), "");
 }
 
-// Everything the fake window keeps, apart from the boxes.
-std::string Snapshot(const FakeView& v) {
+// Everything the window keeps, apart from the boxes.
+std::string Snapshot(const TestView& v) {
     std::string s;
     for (Control c : AllControls()) {
-        const test::FakeControl& fc = v.Get(c);
+        const plan::ControlState& fc = v.Get(c);
         s += std::string(ControlName(c)) + "|" + fc.text + "|" + std::to_string(fc.index) + "|" +
              std::to_string(fc.items.size()) + "|" + std::to_string(fc.enabled) +
-             std::to_string(fc.visible) + "|" + std::string(ColourWord(fc.colour)) + "|" +
+             std::to_string(fc.visible) + "|" + std::string(ColourWord(v.GetColour(c))) + "|" +
              std::string(ColourWord(fc.fontColour)) + "|" + std::to_string(fc.left) + "|" +
-             std::to_string(fc.repaints) + "\n";
+             std::to_string(v.Repaints(c)) + "\n";
     }
     for (int col = 0; col < kGridColumns; ++col)
         for (int row = 0; row < kGridRows; ++row) s += v.Cell(col, row) + "\t";
-    for (const std::string& p : v.status) s += p + "\t";
-    s += std::string(ControlName(v.focus)) + std::to_string(v.focusSet) + std::to_string(v.closed) +
+    for (const std::string& p : v.status()) s += p + "\t";
+    s += std::string(v.Focus() ? ControlName(*v.Focus()) : "-") +
+         std::to_string(v.FocusRequests()) + std::to_string(v.Closed()) +
          std::to_string(v.CellWrites());
     return s;
 }
@@ -167,7 +168,7 @@ TEST(HelpButtons, EachShowsOneInformationBoxAndChangesNothingElse) {
                                AuflagenHilfeBitBtn, KurseHilfeBitBtn};
     for (int step = 0; step < 5; ++step) {
         ChoiceState st;
-        FakeView v;
+        TestView v;
         test::NullPrinter printer;
         Form form{st, v, printer};
         StartPlanner(st, v);

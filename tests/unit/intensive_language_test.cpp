@@ -6,9 +6,8 @@
 #include "core/rules/events.h"
 #include "core/rules/intensive_language.h"
 #include "core/rules/steps.h"
-#include "tests/support/design_items.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
@@ -27,11 +26,9 @@ const std::string kQuestion = std::string("\n") +
 // The reset window with step 0 switched on.
 struct IntensiveStep : ::testing::Test {
     ChoiceState st;
-    test::FakeView v;
+    test::TestView v;
 
     IntensiveStep() {
-        test::FillDesignItems(v);
-        test::SetDesignItems(v, IntFSprComboBox);
         st.IntSchrittAktiv = 1;
         ResetPlan(st, v);
     }
@@ -129,19 +126,21 @@ TEST_F(IntensiveStep, SpanischAndTheBoxClosedOtherwiseCountsAsNo) {
 
 TEST_F(IntensiveStep, TypedTextShowsTheMessageAndChangesNothing) {
     v.Type(IntFSprComboBox, "Russisch");
-    const test::FakeView before = v;
+    const plan::WindowState before = v.window();
+    const int repaints = v.Repaints(IntFSprComboBox);
+    const int cellWrites = v.CellWrites();
     ChooseIntensiveLanguage(st, v);
 
     ASSERT_EQ(v.Boxes().size(), 1u);
     EXPECT_EQ(v.Boxes()[0].kind, Box::Kind::Information);
     EXPECT_EQ(v.Boxes()[0].buttons, DlgButtons::Ok);
     EXPECT_EQ(v.Boxes()[0].text, kOption);
-    EXPECT_EQ(v.Get(IntFSprComboBox).repaints, before.Get(IntFSprComboBox).repaints + 1);
-    EXPECT_EQ(v.CellWrites(), before.CellWrites());
+    EXPECT_EQ(v.Repaints(IntFSprComboBox), repaints + 1);
+    EXPECT_EQ(v.CellWrites(), cellWrites);
     EXPECT_EQ(st.IntGewaehlt + st.NurEineFs + IntSum(), 0);
     for (Control c : AllControls()) {
-        const test::FakeControl& a = before.Get(c);
-        const test::FakeControl& b = v.Get(c);
+        const plan::ControlState& a = before.at(c);
+        const plan::ControlState& b = v.Get(c);
         EXPECT_TRUE(a.text == b.text && a.index == b.index && a.enabled == b.enabled &&
                     a.colour == b.colour)
             << ControlName(c);
@@ -174,9 +173,7 @@ TEST_F(IntensiveStep, ResetClearsTheLanguage) {
 TEST(StepZeroAndOneButtons, AreWiredToTheirHandlers) {
     test::NullPrinter printer;
     ChoiceState st;
-    test::FakeView v;
-    test::FillDesignItems(v);
-    test::SetDesignItems(v, IntFSprComboBox);
+    test::TestView v;
     st.IntSchrittAktiv = 1;
     ResetPlan(st, v);
     Form form{st, v, printer};

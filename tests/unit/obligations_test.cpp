@@ -7,14 +7,13 @@
 #include "core/rules/obligations.h"
 #include "core/rules/profile_lists.h"
 #include "core/rules/steps.h"
-#include "tests/support/design_items.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using test::Box;
-using test::FakeView;
+using test::TestView;
 using enum Control;
 using enum Subject;
 using O = Obligation;
@@ -37,7 +36,6 @@ const std::string kBExtra =
 class Obligations : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::FillDesignItems(v);
         StartPlanner(st, v);
         OpenStep(v, Step::Obligations);
     }
@@ -46,7 +44,7 @@ class Obligations : public ::testing::Test {
     void MetByProfileA() {
         st.Erfuellt[O::KuMuZusatz] = 1;
         st.Erfuellt[O::BExtra] = 1;
-        test::SetItems(v, BExtraBox, {"Brauchst Du nicht!"});
+        v.SetItems(BExtraBox, {"Brauchst Du nicht!"});
         v.SetItemIndex(BExtraBox, 0);
         v.SetEnabled(BExtraBox, false);
     }
@@ -77,16 +75,16 @@ class Obligations : public ::testing::Test {
 
     void ExpectStepStillOpen() {
         EXPECT_TRUE(v.Get(GroupBox2).enabled);
-        EXPECT_EQ(v.Get(GroupBox2).colour, Colour::Orange);
+        EXPECT_EQ(v.GetColour(GroupBox2), Colour::Orange);
         EXPECT_TRUE(v.Get(AuflagenBitBtn).enabled);
         EXPECT_FALSE(v.Get(GroupBox3).enabled);
         EXPECT_FALSE(v.Get(ErgebnisBitBtn).enabled);
         EXPECT_EQ(v.Text(ZusatzBox), "");
-        EXPECT_GE(v.Get(GroupBox2).repaints, 1);
+        EXPECT_GE(v.Repaints(GroupBox2), 1);
     }
 
     ChoiceState st;
-    FakeView v;
+    TestView v;
 };
 
 TEST_F(Obligations, NoRowChosenNamesEveryObligationInOrderAndStillWritesTheSeminarfach) {
@@ -117,13 +115,13 @@ TEST_F(Obligations, AllRowsMetClosesStepThreeAndOpensStepFour) {
     EXPECT_TRUE(v.Boxes().empty());
     for (int k = 0; k < kObligationCount; ++k) EXPECT_EQ(st.Erfuellt[O(k)], 1) << k;
     ExpectSeminarfachRow();
-    EXPECT_EQ(v.Get(GroupBox2).colour, Colour::Silver);
+    EXPECT_EQ(v.GetColour(GroupBox2), Colour::Silver);
     EXPECT_FALSE(v.Get(GroupBox2).enabled);
     EXPECT_FALSE(v.Get(AuflagenBitBtn).enabled);
     EXPECT_EQ(v.Text(ZusatzBox), "Zusatzkurse gewünscht?");
     EXPECT_EQ(v.ItemIndex(ZusatzBox), -1);
     EXPECT_TRUE(v.Get(GroupBox3).enabled);
-    EXPECT_EQ(v.Get(GroupBox3).colour, Colour::Silver);  // still silver until entered
+    EXPECT_EQ(v.GetColour(GroupBox3), Colour::Silver);  // still silver until entered
     EXPECT_EQ(v.Get(ErgebnisBitBtn).fontColour, Colour::Red);
     EXPECT_TRUE(v.Get(ErgebnisBitBtn).enabled);
     // Only the Seminarfach row is written.
@@ -203,7 +201,7 @@ TEST_F(Obligations, FlagsMetOnAnEarlierConfirmationStaySet) {
 }
 
 TEST_F(Obligations, AdditionalObligationSubjectsAccumulate) {
-    test::SetItems(v, BExtraBox, {});
+    v.SetItems(BExtraBox, {});
     for (const items::BoxItem& item : items::kAdditionalObligation)
         v.AddItem(BExtraBox, std::string(item.text));
     ASSERT_EQ(v.Get(BExtraBox).items.size(), 9u);

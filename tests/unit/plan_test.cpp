@@ -73,9 +73,9 @@ TEST(PlanFile, AHandEditedSummaryIsReplacedByTheRulesAnswer) {
     const ReplayResult replay = Replay(PassB());
     ASSERT_TRUE(replay.plan);
     std::string text = WritePlan(PassB(), *replay.plan, "2026-12-08T08:00:00Z");
-    const std::string was = "\"zulaessig\": true";
+    const std::string was = "\"zulaessig\":true";
     ASSERT_NE(text.find(was), std::string::npos);
-    text.replace(text.find(was), was.size(), "\"zulaessig\": false");
+    text.replace(text.find(was), was.size(), "\"zulaessig\":false");
     const Opened opened = OpenText(text);
     ASSERT_TRUE(opened.error.empty()) << opened.error;
     ASSERT_EQ(opened.differences.size(), 1u);
@@ -101,14 +101,14 @@ TEST(PlanFile, EveryKindOfBadFileIsRefusedWithAReason) {
         good.substr(0, good.size() / 2),
         "{\"format\": \"etwas anderes\"}",
         "[1, 2, 3]",
-        replaced("\"formatVersion\": 1", "\"formatVersion\": 2"),
-        replaced("\"control\": \"Lk2Box\"", "\"control\": \"Lk9Box\""),
-        replaced("\"index\": 11", "\"index\": 99"),
-        replaced("\"index\": 11", "\"index\": \"11\""),
+        replaced("\"formatVersion\": 2", "\"formatVersion\": 3"),
+        replaced("\"control\":\"Lk2Box\"", "\"control\":\"Lk9Box\""),
+        replaced("\"index\":11", "\"index\":99"),
+        replaced("\"index\":11", "\"index\":\"11\""),
         // The question before printing left without an answer.
         replaced("\"Yes\"", ""),
         // Clicking a button of a closed step.
-        replaced("\"control\": \"ProfilBitBtn\"", "\"control\": \"PFachBitBtn\""),
+        replaced("\"control\":\"ProfilBitBtn\"", "\"control\":\"PFachBitBtn\""),
         std::string(100000, '[') + std::string(100000, ']'),
         "{\"format\": \"belegix-plan\", \"formatVersion\": 1, \"actions\": " +
             std::string(20, '[') + std::string(20, ']') + "}",

@@ -6,14 +6,14 @@
 
 #include "core/rules/events.h"
 #include "core/rules/printing.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/personal_data.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using test::Box;
-using test::FakeView;
+using test::TestView;
 using enum Control;
 
 // A print stream that keeps every call: the fragments with the font current when each was
@@ -137,7 +137,7 @@ const char* const kGrid[kGridRows][kGridColumns] = {
 };
 
 // A window with a complete plan and all personal data entered.
-void FillPlan(FakeView& v) {
+void FillPlan(TestView& v) {
     for (int r = 0; r < kGridRows; ++r)
         for (int c = 0; c < kGridColumns; ++c) v.SetCell(c, r, kGrid[r][c]);
     test::FillPersonalDataAndTotals(v);
@@ -146,7 +146,7 @@ void FillPlan(FakeView& v) {
 const std::string kSeparator = "<R CN12>     <U CN12>" + std::string(63, '=');
 
 TEST(WritePlanPage, WritesTheWholePageLineByLine) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     RecordingStream out;
     EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
@@ -233,7 +233,7 @@ TEST(WritePlanPage, WritesTheWholePageLineByLine) {
 }
 
 TEST(WritePlanPage, GridAndTotalsStandAtTheirCharacterPositions) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     RecordingStream out;
     WritePlanPage(v, out);
@@ -283,7 +283,7 @@ TEST(WritePlanPage, GridAndTotalsStandAtTheirCharacterPositions) {
 }
 
 TEST(WritePlanPage, LongerTextsPushTheRestOfTheLineAndEmptyFieldsLeaveTheLabel) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     v.SetText(SemesterD, "3,5");  // three characters in a field of two
     v.SetText(MaskEdit4, "");
@@ -302,7 +302,7 @@ TEST(WritePlanPage, LongerTextsPushTheRestOfTheLineAndEmptyFieldsLeaveTheLabel) 
 }
 
 TEST(WritePlanPage, OddTextsAreWrittenAsEnteredWithoutTrouble) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     const std::string longName(2000, 'x');
     v.SetText(MaskEdit1, longName);
@@ -328,7 +328,7 @@ TEST(InField, CountsCharactersNotBytes) {
 }
 
 TEST(WritePlanPage, AFailingPrinterStopsTheDocument) {
-    FakeView v;
+    TestView v;
     FillPlan(v);
     RecordingStream out;
     out.openError = "Kein Drucker";
@@ -345,7 +345,7 @@ struct Printing : ::testing::Test {
     }
     bool Click(Control c) { return Dispatch(form, c, Event::Click); }
     ChoiceState st;
-    FakeView v;
+    TestView v;
     RecordingStream out;
     Form form{st, v, out};
 };
@@ -362,7 +362,7 @@ TEST_F(Printing, YesOpensThePanelAndAConfirmedPanelPrints) {
     EXPECT_EQ(v.Boxes()[0].kind, Box::Kind::Confirmation);
     EXPECT_EQ(v.Boxes()[0].buttons, DlgButtons::YesNo);
     EXPECT_TRUE(v.Get(PersDatenPanel).visible);
-    EXPECT_EQ(v.focus, MaskEdit1);
+    EXPECT_EQ(v.Focus(), MaskEdit1);
     EXPECT_FALSE(v.Get(DruckenBitBtn).enabled);
     EXPECT_EQ(v.Text(MaskEdit1), "Mustermann");  // the fields keep their texts
 
@@ -383,7 +383,7 @@ TEST_F(Printing, NoToEitherQuestionPrintsNothing) {
     Click(DruckenBitBtn);
     EXPECT_FALSE(v.Get(PersDatenPanel).visible);
     EXPECT_TRUE(v.Get(DruckenBitBtn).enabled);
-    EXPECT_FALSE(v.focusSet);
+    EXPECT_EQ(v.FocusRequests(), 0);
 
     v.Get(PersDatenPanel).visible = true;
     v.Get(DruckenBitBtn).enabled = false;
@@ -411,13 +411,13 @@ TEST_F(Printing, TheFirstThreeFieldsMustBeFilled) {
         v.SetText(MaskEdit3, "10c");
         v.SetText(empty, "");
         v.ClearBoxes();
-        const int repaints = v.Get(PersDatenPanel).repaints;
+        const int repaints = v.Repaints(PersDatenPanel);
         Click(PersDatenBitBtn);
         ASSERT_EQ(v.Boxes().size(), 1u) << ControlName(empty);
         EXPECT_EQ(v.Boxes()[0].text, kThreeFields);
         EXPECT_EQ(v.Boxes()[0].kind, Box::Kind::Information);
         EXPECT_EQ(v.Boxes()[0].buttons, DlgButtons::Ok);
-        EXPECT_EQ(v.Get(PersDatenPanel).repaints, repaints + 1);
+        EXPECT_EQ(v.Repaints(PersDatenPanel), repaints + 1);
         EXPECT_TRUE(v.Get(PersDatenPanel).visible);
         EXPECT_FALSE(v.Get(DruckenBitBtn).enabled);
     }

@@ -9,8 +9,7 @@
 #include "core/rules/profile.h"
 #include "core/rules/profile_lists.h"
 #include "core/rules/steps.h"
-#include "tests/support/design_items.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
@@ -47,11 +46,9 @@ Items TextsOf(std::span<const items::BoxItem> list) {
 // The reset window with the design's items; `intensive` switches step 0 on before the reset.
 struct Window {
     ChoiceState st;
-    test::FakeView view;
+    test::TestView view;
 
     explicit Window(bool intensive = false) {
-        test::FillDesignItems(view);
-        test::SetDesignItems(view, IntFSprComboBox);
         StartPlanner(st, view);
         if (intensive) {
             st.IntSchrittAktiv = 1;
@@ -64,36 +61,31 @@ struct Window {
     }
 };
 
-bool SameControl(const test::FakeControl& a, const test::FakeControl& b) {
-    return a.text == b.text && a.index == b.index && a.items == b.items && a.enabled == b.enabled &&
-           a.visible == b.visible && a.colour == b.colour && a.fontColour == b.fontColour &&
-           a.left == b.left;
-}
-
 // Every control except `except` and every grid cell are as in `before`.
-void ExpectUnchanged(const test::FakeView& before, const test::FakeView& after, Control except) {
+void ExpectUnchanged(const plan::WindowState& before, const plan::WindowState& after,
+                     Control except) {
     for (Control c : AllControls()) {
         if (c == except) continue;
-        EXPECT_TRUE(SameControl(before.Get(c), after.Get(c))) << ControlName(c);
+        EXPECT_TRUE(before.at(c) == after.at(c)) << ControlName(c);
     }
-    for (int col = 0; col < kGridColumns; ++col)
-        for (int row = 0; row < kGridRows; ++row)
-            EXPECT_EQ(before.Cell(col, row), after.Cell(col, row)) << col << "," << row;
+    for (int row = 0; row < kGridRows; ++row)
+        for (int col = 0; col < kGridColumns; ++col)
+            EXPECT_EQ(before.cells[row][col], after.cells[row][col]) << col << "," << row;
 }
 
-void ExpectMarked(const test::FakeView& v, Control label, const char* caption) {
+void ExpectMarked(const test::TestView& v, Control label, const char* caption) {
     EXPECT_EQ(v.Text(label), caption) << ControlName(label);
     EXPECT_EQ(v.Get(label).left, 6) << ControlName(label);
     EXPECT_EQ(v.Get(label).fontColour, Colour::Red) << ControlName(label);
 }
 
-void ExpectPlain(const test::FakeView& v, Control label, const char* caption) {
+void ExpectPlain(const test::TestView& v, Control label, const char* caption) {
     EXPECT_EQ(v.Text(label), caption) << ControlName(label);
     EXPECT_EQ(v.Get(label).left, 10) << ControlName(label);
     EXPECT_EQ(v.Get(label).fontColour, Colour::Navy) << ControlName(label);
 }
 
-void ExpectListsOf(const test::FakeView& v, int profile, bool fromReset = true) {
+void ExpectListsOf(const test::TestView& v, int profile, bool fromReset = true) {
     const Expected e = ExpectedFor(profile);
     EXPECT_EQ(v.Text(ProfilLabel), items::ItemOf(static_cast<Profile>(profile)).caption);
     for (Control box : {Lk1Box, Lk2Box, P3Box, P4Box, P5Box})
@@ -118,7 +110,7 @@ TEST_P(EachProfile, FillsListsMarksCorePositionsAndOpensStepTwo) {
     const Expected e = ExpectedFor(profile);
     Window w;
     w.Confirm(profile);
-    const test::FakeView& v = w.view;
+    const test::TestView& v = w.view;
 
     EXPECT_TRUE(v.Boxes().empty());
     ExpectListsOf(v, profile);
@@ -176,7 +168,8 @@ TEST(ConfirmProfile, OnlyForeignLanguagesOfferLateinAndOnlyBasicLevelOffersRelig
 
 TEST(ConfirmProfile, NoProfileShowsTheMessageAndChangesNothingElse) {
     Window w;
-    const test::FakeView before = w.view;
+    const plan::WindowState before = w.view.window();
+    const int repaints = w.view.Repaints(ProfilRadioGroup);
     const ChoiceState stBefore = w.st;
     ConfirmProfile(w.st, w.view);
 
@@ -184,9 +177,9 @@ TEST(ConfirmProfile, NoProfileShowsTheMessageAndChangesNothingElse) {
     EXPECT_EQ(w.view.Boxes()[0].kind, test::Box::Kind::Information);
     EXPECT_EQ(w.view.Boxes()[0].text, kOptionWaehlen);
     EXPECT_EQ(w.view.Boxes()[0].buttons, DlgButtons::Ok);
-    EXPECT_EQ(w.view.Get(ProfilRadioGroup).repaints, before.Get(ProfilRadioGroup).repaints + 1);
-    ExpectUnchanged(before, w.view, ProfilRadioGroup);
-    EXPECT_TRUE(SameControl(before.Get(ProfilRadioGroup), w.view.Get(ProfilRadioGroup)));
+    EXPECT_EQ(w.view.Repaints(ProfilRadioGroup), repaints + 1);
+    ExpectUnchanged(before, w.view.window(), ProfilRadioGroup);
+    EXPECT_TRUE(before.at(ProfilRadioGroup) == w.view.Get(ProfilRadioGroup));
     EXPECT_EQ(w.st.GqKurse, stBefore.GqKurse);
     // Step 2 stays closed, step 1 open.
     EXPECT_FALSE(w.view.Get(GroupBox1).enabled);

@@ -13,21 +13,21 @@
 #include "core/rules/events.h"
 #include "core/rules/profile_lists.h"
 #include "core/rules/window.h"
-#include "tests/support/fake_view.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/test_view.h"
 
 namespace belegix {
 namespace {
 
 using test::Box;
-using test::FakeView;
+using test::TestView;
 using enum Control;
 
 // ---------------------------------------------------------------------------------------------
 // "  Ende"
 
 TEST(Beenden, NoAsksOnceAndChangesNothing) {
-    FakeView v;
+    TestView v;
     v.QueueAnswer(DlgResult::No);
     QuitAfterAsking(v);
     ASSERT_EQ(v.Boxes().size(), 1u);
@@ -35,11 +35,11 @@ TEST(Beenden, NoAsksOnceAndChangesNothing) {
     EXPECT_EQ(ask.kind, Box::Kind::Confirmation);
     EXPECT_EQ(ask.buttons, DlgButtons::YesNo);
     EXPECT_EQ(ask.text, "\n   Möchtest Du Belegix-LiH-2014 jetzt beenden?   \n");
-    EXPECT_FALSE(v.closed);
+    EXPECT_FALSE(v.Closed());
 }
 
 TEST(Beenden, YesShowsTheContactNoteWithOkThenCloses) {
-    FakeView v;
+    TestView v;
     v.QueueAnswer(DlgResult::Yes);
     QuitAfterAsking(v);
     ASSERT_EQ(v.Boxes().size(), 2u);
@@ -49,24 +49,24 @@ TEST(Beenden, YesShowsTheContactNoteWithOkThenCloses) {
     EXPECT_EQ(note.text,
               "\n      Programmfehler und Verbesserungsvorschläge bitte an:       \n\n"
               "   kurswahl@lih.example oder oberstufe@lih.example       \n");
-    EXPECT_TRUE(v.closed);
+    EXPECT_TRUE(v.Closed());
 }
 
 TEST(Beenden, ClosingTheQuestionWithoutAnswerIsNo) {
-    FakeView v;  // nothing queued: the box is closed another way
+    TestView v;  // nothing queued: the box is closed another way
     QuitAfterAsking(v);
     EXPECT_EQ(v.Boxes().size(), 1u);
-    EXPECT_FALSE(v.closed);
+    EXPECT_FALSE(v.Closed());
 }
 
 TEST(Beenden, RunsThroughTheEventTable) {
-    FakeView v;
+    TestView v;
     ChoiceState st;
     test::NullPrinter printer;
     Form f{st, v, printer};
     v.QueueAnswer(DlgResult::Yes);
     EXPECT_TRUE(Dispatch(f, BeendenBitBtn, Event::Click));
-    EXPECT_TRUE(v.closed);
+    EXPECT_TRUE(v.Closed());
     EXPECT_TRUE(Dispatch(f, BitBtnHinweise, Event::Click));
     EXPECT_FALSE(v.Get(MemoIntro).visible);
 }
@@ -75,7 +75,7 @@ TEST(Beenden, RunsThroughTheEventTable) {
 // Intro screen, status bar
 
 TEST(Intro, KurswahlenBeginnenHidesTheFourAndDisablesItsButton) {
-    FakeView v;
+    TestView v;
     CloseIntro(v);
     for (Control c : {MemoIntro, MemoHead, MemoHead2, BitBtnHinweise})
         EXPECT_FALSE(v.Get(c).visible) << ControlName(c);
@@ -85,13 +85,13 @@ TEST(Intro, KurswahlenBeginnenHidesTheFourAndDisablesItsButton) {
 }
 
 TEST(StatusBar, ClockWritesPanelsZeroAndOneOnly) {
-    FakeView v;
+    TestView v;
     ShowStatusTexts(v);
     ShowClock(v, "08:00", "01.06.16");
-    EXPECT_EQ(v.status[0], "08:00");
-    EXPECT_EQ(v.status[1], "01.06.16");
-    EXPECT_EQ(v.status[2], "Letzte Aktualisierung am 24. März 2014");
-    EXPECT_EQ(v.status[3],
+    EXPECT_EQ(v.status()[0], "08:00");
+    EXPECT_EQ(v.status()[1], "01.06.16");
+    EXPECT_EQ(v.status()[2], "Letzte Aktualisierung am 24. März 2014");
+    EXPECT_EQ(v.status()[3],
               "Verantwortlich:  Oberstufenkoordination - Gymnasium Lindenhain / Morlstadt   "
               "kurswahl@lih.example");
 }

@@ -1,5 +1,8 @@
 #include "tools/check/check.h"
 
+#include "core/platform/files.h"
+#include "tools/check/cells.h"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -18,35 +21,41 @@ namespace {
 
 constexpr std::string_view kExtension = plan::kFileExtension;
 constexpr unsigned kMaxJobs = 256;
+// Files checked at once without --jobs: one per processor core, at most this many. A file takes
+// at most about 64 MB while it is checked, so that a run stays below 512 MB.
+constexpr unsigned kDefaultJobs = 6;
 
 // The columns of every format, in order. CSV and the table use `header` (the table `shortHeader`
 // where one is set); JSON has its own keys (see JsonLine).
+// In the table every field is cut to at most `columns` terminal columns (a file name at its
+// start, so that the name itself stays).
 struct Column {
     std::string_view header;
     std::string_view shortHeader;
     bool number;
+    std::size_t columns;
 };
 constexpr std::array<Column, 20> kColumns = {{
-    {"Datei", "", false},
-    {"Name", "", false},
-    {"Vorname", "", false},
-    {"Klasse", "", false},
-    {"Profil", "", false},
-    {"P1", "", false},
-    {"P2", "", false},
-    {"P3", "", false},
-    {"P4", "", false},
-    {"P5", "", false},
-    {"Wochenstunden 1. Hj.", "1.Hj", true},
-    {"Wochenstunden 2. Hj.", "2.Hj", true},
-    {"Wochenstunden 3. Hj.", "3.Hj", true},
-    {"Wochenstunden 4. Hj.", "4.Hj", true},
-    {"Durchschnitt", "Ø", true},
-    {"Kurse", "", true},
-    {"Ergebnisse Gesamtqualifikation", "GQ", true},
-    {"zulässig", "", false},
-    {"Urteil", "", false},
-    {"Status", "", false},
+    {"Datei", "", false, 60},
+    {"Name", "", false, 24},
+    {"Vorname", "", false, 24},
+    {"Klasse", "", false, 12},
+    {"Profil", "", false, 40},
+    {"P1", "", false, 24},
+    {"P2", "", false, 24},
+    {"P3", "", false, 24},
+    {"P4", "", false, 24},
+    {"P5", "", false, 24},
+    {"Wochenstunden 1. Hj.", "1.Hj", true, 12},
+    {"Wochenstunden 2. Hj.", "2.Hj", true, 12},
+    {"Wochenstunden 3. Hj.", "3.Hj", true, 12},
+    {"Wochenstunden 4. Hj.", "4.Hj", true, 12},
+    {"Durchschnitt", "Ø", true, 12},
+    {"Kurse", "", true, 12},
+    {"Ergebnisse Gesamtqualifikation", "GQ", true, 12},
+    {"zulässig", "", false, 8},
+    {"Urteil", "", false, 160},
+    {"Status", "", false, 200},
 }};
 
 // The row's values in column order; a file that cannot be used has only its name and status.
@@ -70,72 +79,29 @@ std::array<std::string, kColumns.size()> Fields(const Row& row) {
     return f;
 }
 
-// Number of characters (UTF-8 code points) of `s`.
-std::size_t Width(std::string_view s) {
-    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
-}
-
 // At most `limit` characters of `s`, "…" marking a cut; never cuts a UTF-8 character in two.
 std::string Shortened(const std::string& s, std::size_t limit) {
-    if (Width(s) <= limit) return s;
     std::size_t chars = 0;
-    std::size_t i = 0;
-    for (; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && chars++ == limit) break;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && chars++ == limit)
+            return s.substr(0, i) + "…";
     }
-    return s.substr(0, i) + "…";
+    return s;
 }
 
-std::string Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return std::string(s.substr(first, last - first + 1));
+// `s` without the spaces at its end (a leading space would shift the whole row).
+std::string WithoutTrailingSpaces(std::string s) {
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s;
 }
 
-// One line for a terminal: line breaks become " / " (each line trimmed), other control
-// characters (C0, DEL and the C1 range) become U+FFFD so that a name can never steer the
-// terminal.
-std::string OneLine(std::string_view s) {
-    std::string lines;
-    std::size_t start = 0;
-    while (start <= s.size()) {
-        std::size_t end = s.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = s.size();
-        const std::string line = Trimmed(s.substr(start, end - start));
-        if (!line.empty()) {
-            if (!lines.empty()) lines += " / ";
-            lines += line;
-        }
-        if (end < s.size() && s[end] == '\r' && end + 1 < s.size() && s[end + 1] == '\n') ++end;
-        start = end + 1;
-    }
-    std::string out;
-    out.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto ch = static_cast<unsigned char>(lines[i]);
-        if (ch < 0x20 || ch == 0x7F) {
-            out += "\uFFFD";
-        } else if (ch == 0xC2 && i + 1 < lines.size() &&
-                   static_cast<unsigned char>(lines[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(lines[i + 1]) <= 0x9F) {
-            out += "\uFFFD";
-            ++i;
-        } else {
-            out += static_cast<char>(ch);
-        }
-    }
-    return out;
-}
-
-// A CSV field: text that a spreadsheet would take for a formula gets a leading apostrophe (a
-// name typed as "=…" stays text); fields with ; " or line breaks are quoted, quotes doubled.
-std::string CsvField(std::string s, bool number) {
-    if (!number && !s.empty() && std::string_view("=+-@\t\r").find(s.front()) != std::string::npos)
-        s.insert(s.begin(), '\'');
-    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
+// A CSV field: invisible characters as visible escapes, line breaks as LF; text that a
+// spreadsheet would take for a formula gets a leading apostrophe (a name typed as "=…" stays
+// text); fields with ; " or line breaks are quoted, quotes doubled.
+std::string CsvField(std::string_view raw, bool number) {
+    std::string s = Visible(raw, LineBreaks::Keep);
+    if (!number && LooksLikeFormula(s)) s.insert(s.begin(), '\'');
+    if (s.find_first_of(";\"\n") == std::string::npos) return s;
     std::string q = "\"";
     for (char ch : s) {
         if (ch == '"') q += '"';
@@ -241,6 +207,12 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             jobs(a.substr(7));
         } else {
             p.error = "unbekannte Option „" + a + "“.";
+            std::error_code ec;
+            if (std::filesystem::exists(platform::PathFromUtf8(a), ec))
+                p.error +=
+                    " Eine Datei oder ein Ordner dieses Namens existiert; nach „--“ ist "
+                    "jedes Argument ein Dateiname: belegix-check -- " +
+                    a;
         }
     }
     if (!p.error.empty() || p.options.help) return p;
@@ -271,15 +243,22 @@ std::string HelpText() {
            "Ein Ordner als Argument prüft alle *.belegix-Dateien darin, nach Namen sortiert.\n"
            "\n"
            "Optionen:\n"
-           "  --csv            durch Semikolon getrennt (UTF-8) mit Kopfzeile, für eine\n"
-           "                   Tabellenkalkulation; Felder mit ; \" oder Zeilenumbrüchen\n"
-           "                   stehen in Anführungszeichen\n"
+           "  --csv            durch Semikolon getrennt (UTF-8 mit Kennung am Anfang) mit\n"
+           "                   Kopfzeile, für eine Tabellenkalkulation; Felder mit ; \" oder\n"
+           "                   Zeilenumbrüchen stehen in Anführungszeichen, Zeilenumbrüche\n"
+           "                   bleiben dort erhalten; ein Text, der als Formel gälte, beginnt\n"
+           "                   mit einem Apostroph\n"
            "  --json           ein JSON-Objekt je Zeile\n"
            "  --jobs N         höchstens N Dateien gleichzeitig prüfen (Vorgabe: eine je\n"
-           "                   Prozessorkern)\n"
+           "                   Prozessorkern, höchstens 6)\n"
            "  -h, --help       diese Hilfe\n"
-           "Ohne --csv und --json: eine ausgerichtete Tabelle; Zeilenumbrüche im Urteil\n"
-           "erscheinen dort als „ / “.\n"
+           "Ohne --csv und --json: eine ausgerichtete Tabelle; Zeilenumbrüche erscheinen dort\n"
+           "als „ / “, zu lange Angaben gekürzt mit „…“.\n"
+           "Unsichtbare und steuernde Zeichen (Steuerzeichen, Schreibrichtungs- und\n"
+           "Nullbreitenzeichen, Zeilen- und Absatztrenner) erscheinen in Tabelle und CSV als\n"
+           "„⟨U+202E⟩“, Bytes, die kein UTF-8 sind, als „⟨0x9B⟩“; in JSON als \\u-Folge.\n"
+           "Ein Dateiname, der mit „-“ beginnt, gehört hinter „--“:\n"
+           "  belegix-check -- -name.belegix\n"
            "\n"
            "Rückgabewert: 0, wenn jede Datei gelesen werden konnte (gleich, wie die Urteile\n"
            "lauten); 1, wenn mindestens eine Datei unlesbar war oder die Ausgabe sich nicht\n"
@@ -291,14 +270,15 @@ std::vector<Target> ExpandPaths(const std::vector<std::string>& paths, std::ostr
     std::vector<Target> targets;
     for (const std::string& path : paths) {
         std::error_code ec;
-        if (!fs::is_directory(fs::path(path), ec)) {
+        const fs::path folderPath = platform::PathFromUtf8(path);
+        if (!fs::is_directory(folderPath, ec)) {
             targets.push_back({path, {}});
             continue;
         }
         std::vector<std::string> names;
-        fs::directory_iterator it(fs::path(path), ec);
+        fs::directory_iterator it(folderPath, ec);
         for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-            std::string name = it->path().filename().string();
+            std::string name = platform::Utf8FromPath(it->path().filename());
             if (EndsWith(name, kExtension) && name.size() > kExtension.size())
                 names.push_back(std::move(name));
         }
@@ -309,7 +289,7 @@ std::vector<Target> ExpandPaths(const std::vector<std::string>& paths, std::ostr
         if (names.empty())
             err << "belegix-check: Im Ordner „" << path << "“ liegt keine *.belegix-Datei.\n";
         std::sort(names.begin(), names.end());
-        const std::string folder = EndsWith(path, "/") ? path : path + "/";
+        const std::string folder = EndsWith(path, "/") || EndsWith(path, "\\") ? path : path + "/";
         for (const std::string& name : names) targets.push_back({folder + name, {}});
     }
     return targets;
@@ -319,7 +299,7 @@ void CheckAll(const std::vector<Target>& targets, unsigned jobs,
               const std::function<void(std::size_t, const Row&)>& emit) {
     const std::size_t n = targets.size();
     if (n == 0) return;
-    if (jobs == 0) jobs = std::max(1u, std::thread::hardware_concurrency());
+    if (jobs == 0) jobs = std::clamp(std::thread::hardware_concurrency(), 1u, kDefaultJobs);
     jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, n));
 
     std::vector<std::optional<Row>> rows(n);
@@ -353,7 +333,8 @@ void CheckAll(const std::vector<Target>& targets, unsigned jobs,
 }
 
 std::string CsvHeader() {
-    std::string line;
+    // A UTF-8 mark first: a spreadsheet opened by a double click then reads the umlauts right.
+    std::string line = "\xEF\xBB\xBF";
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         if (i > 0) line += ';';
         line += CsvField(std::string(kColumns[i].header), false);
@@ -401,7 +382,8 @@ std::string JsonLine(const Row& row) {
             {{"angabe", d.figure}, {"datei", d.stored}, {"nachgespielt", d.replayed}});
     o["abweichungen"] = std::move(differences);
     // Bytes that are no UTF-8 (a file name, a hand-edited text) are replaced, never thrown.
-    return o.dump(-1, ' ', false, ordered_json::error_handler_t::replace) + "\n";
+    // Invisible characters as \u escapes.
+    return JsonEscaped(o.dump(-1, ' ', false, ordered_json::error_handler_t::replace)) + "\n";
 }
 
 std::string Table(const std::vector<Row>& rows) {
@@ -414,22 +396,25 @@ std::string Table(const std::vector<Row>& rows) {
     cells.push_back(header);
     for (const Row& row : rows) {
         auto fields = Fields(row);
-        for (std::string& f : fields) f = OneLine(f);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            fields[i] = Cut(Visible(fields[i], LineBreaks::Join), kColumns[i].columns,
+                            i == 0 ? Keep::End : Keep::Start);
         cells.push_back(std::move(fields));
     }
     std::array<std::size_t, kColumns.size()> width{};
     for (const auto& line : cells)
-        for (std::size_t i = 0; i < line.size(); ++i) width[i] = std::max(width[i], Width(line[i]));
+        for (std::size_t i = 0; i < line.size(); ++i)
+            width[i] = std::max(width[i], DisplayWidth(line[i]));
 
     std::string out;
     auto put = [&out, &width](const std::array<std::string, kColumns.size()>& line) {
         std::string text;
         for (std::size_t i = 0; i < line.size(); ++i) {
-            const std::string pad(width[i] - Width(line[i]), ' ');
+            const std::string pad(width[i] - DisplayWidth(line[i]), ' ');
             if (i > 0) text += "  ";
             text += kColumns[i].number ? pad + line[i] : line[i] + pad;
         }
-        out += Trimmed(text) + "\n";
+        out += WithoutTrailingSpaces(std::move(text)) + "\n";
     };
     put(cells[0]);
     std::size_t total = 0;

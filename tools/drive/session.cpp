@@ -113,10 +113,7 @@ bool OwnVisible(const QWidget* w) {
 }
 
 bool Usable(const MainWindow& win, Control c) {
-    if (win.introShown() && c != Control::BitBtnHinweise) return false;
-    for (const QWidget* w = win.widget(c); w != nullptr && w != &win; w = w->parentWidget())
-        if (!OwnEnabled(w) || !OwnVisible(w)) return false;
-    return true;
+    return win.door().Usable(c);
 }
 
 // ---------------------------------------------------------------------------------------------
