@@ -113,7 +113,7 @@ Json Session::DumpJson() const {
                     {"focus", view["focus"]}}},
                   {"controls", std::move(controls)},
                   {"grid", view["grid"]},
-                  {"state", StateJson(plan_.st)},
+                  {"state", StateJson(door_.state())},
                   {"status", view["status"]},
                   {"plan", view["plan"]}}}};
 }

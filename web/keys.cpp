@@ -52,12 +52,12 @@ void Session::Keys(const Gesture& g) {
     if (!g.focused) {
         if (!Reachable(g)) return;
         popup_.reset();
-        FocusMove(g.control, true);
-        if (out_->ask || closed()) return;
+        FocusMove(g.control);
+        if (closed()) return;
     }
     for (const std::string& key : SplitKeys(g.text)) {
-        if (out_->ask || closed()) return;
-        if (!g.focused && !plan::Usable(plan_.window, g.control) && !popup_) {
+        if (closed()) return;
+        if (!g.focused && !Usable(g.control) && !popup_) {
             Ignored(g);
             return;
         }
@@ -67,14 +67,14 @@ void Session::Keys(const Gesture& g) {
 
 void Session::TabMove(bool next) {
     popup_.reset();
-    if (plan_.window.at(Control::MemoIntro).visible) {
-        FocusMove(Control::BitBtnHinweise, true);
+    if (window().at(Control::MemoIntro).visible) {
+        FocusMove(Control::BitBtnHinweise);
         return;
     }
     const auto& order = access::TabOrder();
-    const std::optional<Control> from = plan_.window.focus ? plan_.window.focus
-                                        : resumeFrom_      ? resumeFrom_
-                                                           : lastFocus_;
+    const std::optional<Control> from = window().focus ? window().focus
+                                        : resumeFrom_  ? resumeFrom_
+                                                       : window().lastFocus;
     const auto n = static_cast<std::ptrdiff_t>(order.size());
     std::ptrdiff_t at = from ? std::find(order.begin(), order.end(), *from) - order.begin() : -1;
     if (at >= n) at = -1;
@@ -83,10 +83,10 @@ void Session::TabMove(bool next) {
         if (at < 0 && !next) i = n - step;
         i = ((i % n) + n) % n;
         const Control c = order[static_cast<std::size_t>(i)];
-        if (!plan::Usable(plan_.window, c)) continue;
+        if (!Usable(c)) continue;
+        FocusMove(c);
         if (design::Of(c).kind == Kind::RadioGroup)
-            focusOption_ = std::max(0, plan_.window.at(c).index);
-        FocusMove(c, true);
+            focusOption_ = std::max(0, window().at(c).index);
         // Tab into a field selects its whole text.
         selected_ = design::TakesTyping(c);
         return;
@@ -95,34 +95,25 @@ void Session::TabMove(bool next) {
 
 void Session::Key(const std::string& key) {
     if (key == "Ctrl+Z") {
-        DoUndo();
+        door_.Undo();
         return;
     }
     if (key == "Ctrl+Y" || key == "Ctrl+Shift+Z") {
-        DoRedo();
+        door_.Redo();
         return;
     }
     if (key == "Tab" || key == "Shift+Tab" || key == "Backtab") {
         TabMove(key == "Tab");
         return;
     }
-    const std::optional<Control> f = plan_.window.focus;
+    const std::optional<Control> f = window().focus;
     if (!f) return;
     const Control c = *f;
     const Kind kind = design::Of(c).kind;
-    plan::ControlState& s = plan_.window.at(c);
+    const plan::ControlState& s = window().at(c);
     const int count = static_cast<int>(s.items.size());
-    auto pick = [&](int index) {
-        WebView view(plan_.window, status_);
-        view.Pick(c, index);
-        UserEvent(c, Event::Change);
-    };
-    auto edit = [&](const std::string& text) {
-        if (text == s.text) return;
-        WebView view(plan_.window, status_);
-        view.Type(c, text);
-        UserEvent(c, Event::Change);
-    };
+    auto pick = [&](int index) { Pick(c, index); };
+    auto edit = [&](const std::string& text) { Edit(c, text); };
 
     if (popup_ == c) {
         if (key == "Down" && popupRow_ + 1 < count) ++popupRow_;
@@ -139,7 +130,8 @@ void Session::Key(const std::string& key) {
 
     switch (kind) {
         case Kind::Button:
-            if (key == "Space" || key == "Return" || key == "Enter") UserEvent(c, Event::Click);
+            if (key == "Space" || key == "Return" || key == "Enter")
+                Through([&] { door_.Click(c); });
             break;
         case Kind::RadioGroup: {
             if (count == 0) break;
@@ -151,14 +143,9 @@ void Session::Key(const std::string& key) {
             if (key == "Down" || key == "Right") to = std::min(count - 1, focusOption_ + 1);
             if (key == "Up" || key == "Left") to = std::max(0, focusOption_ - 1);
             if (to == focusOption_) break;
+            // Another option of the same group takes the focus; once one is selected, it is
+            // picked.
             focusOption_ = to;
-            // Another option takes the focus: a focus move of the student's.
-            if (!pendingStart_) pendingStart_ = Settled();
-            plan::Action action;
-            action.control = c;
-            action.kind = plan::ActionKind::Focus;
-            actions_.push_back(std::move(action));
-            settled_ = Capture();
             if (s.index >= 0) pick(to);
             break;
         }

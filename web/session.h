@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -19,6 +20,7 @@
 
 #include "core/message_boxes.h"
 #include "core/plan/plan.h"
+#include "core/plan/planning.h"
 #include "core/rules/events.h"
 
 namespace belegix::web {
@@ -71,73 +73,33 @@ class Session {
     Json DumpJson() const;
     std::string Title() const;
     std::string FileText() const;  // the current plan as a file's text (for the browser's storage)
-    const plan::PlanState& plan() const { return plan_; }
-    bool closed() const { return plan_.window.closed; }
+    bool closed() const { return closed_ || window().closed; }
     std::string ProposedName() const;
 
   private:
-    struct Snapshot {
-        std::shared_ptr<const plan::PlanState> plan;
-        std::size_t actions = 0;
-    };
-    struct Step {
-        Snapshot before, after;
-        std::optional<Control> typedInto;
-        int id = 0;
-        std::vector<plan::Action> actions;  // kept while the step waits for redo
-    };
-
     void Exec(const Gesture& g);
     bool Reachable(const Gesture& g);
+    bool Usable(Control c) const { return !closed_ && door_.Usable(c); }
     void Ignored(const Gesture& g);
-    void FocusMove(std::optional<Control> to, bool byStudent);
-    void UserEvent(Control c, Event e);
-    void NoteStep(std::optional<Control> typedInto);
+    // The door's call, with what the page's focus keeping needs to know around it.
+    void Through(const std::function<void()>& call);
+    void FocusMove(Control to);
+    void Pick(Control c, int index);
+    void Edit(Control c, const std::string& text);
     void Keys(const Gesture& g);
     void Key(const std::string& key);
     void TabMove(bool next);
-    DlgResult Box(const BoxRequest& box);
-    Snapshot Capture() const;
-    const Snapshot& Settled();
-    void Restore(const Snapshot& s);
-    bool DoUndo();
-    bool DoRedo();
-    int TopStepId() const { return steps_.empty() ? 0 : steps_.back().id; }
+    const plan::WindowState& window() const { return door_.window(); }
 
-    plan::PlanState plan_;
-    std::array<std::string, 4> status_{};
-    std::vector<plan::Action> actions_;
-    std::vector<Step> steps_, redo_;
-    std::optional<Snapshot> pendingStart_, settled_;
-    int nextStepId_ = 0, savedStepId_ = 0;
+    plan::Planning door_;
+    bool closed_ = false;  // closed through the title bar
     std::string file_;
     int focusOption_ = -1;  // the option of the focused radio group that holds the focus
-    std::optional<Control> resumeFrom_;  // where Tab goes on when no control holds the focus
-    std::optional<Control> lastFocus_;
+    std::optional<Control> resumeFrom_;   // where Tab goes on when no control holds the focus
     std::optional<Control> panelOpener_;  // the control that had the focus when the panel opened
     std::optional<Control> popup_;        // the combo box whose list is open
     int popupRow_ = -1;
     bool selected_ = false;  // the focused field's whole text is selected
-
-    // Set while a gesture runs.
-    int depth_ = 0;
-    std::vector<DlgResult>* record_ = nullptr;
-    std::vector<DlgResult> answers_;
-    std::size_t nextAnswer_ = 0;
-    Outcome* out_ = nullptr;
-};
-
-// The window in memory, with the status bar kept by the session.
-class WebView : public plan::MemoryView {
-  public:
-    WebView(plan::WindowState& w, std::array<std::string, 4>& status)
-        : MemoryView(w), status_(status) {}
-    void SetStatusText(int panel, const std::string& text) override {
-        if (panel >= 0 && panel < 4) status_[static_cast<std::size_t>(panel)] = text;
-    }
-
-  private:
-    std::array<std::string, 4>& status_;
 };
 
 }  // namespace belegix::web
