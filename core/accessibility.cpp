@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/design.h"
+#include "core/plan_limits.h"
 
 namespace belegix::access {
 
@@ -13,56 +14,80 @@ using enum Control;
 
 struct Named {
     Control control;
-    std::string_view name;  // empty: the control's own caption
+    std::string_view name;           // empty: the position's name (kPositions)
+    std::optional<Control> label{};  // the label or heading beside it on screen
+};
+
+// The exam positions of step 2: each label with the box beside it. The label shows "P1" to "P5"
+// or, for the profile's core subjects, "SP1" or "SP2".
+struct Position {
+    Control label;
+    Control box;
+    int number;
+};
+constexpr std::array kPositions = {
+    Position{Label15, Lk1Box, 1}, Position{Label16, Lk2Box, 2}, Position{Label17, P3Box, 3},
+    Position{Label18, P4Box, 4},  Position{Label24, P5Box, 5},
 };
 
 // Every control that is not named by its own caption, with the label or heading it belongs to.
-constexpr std::array kNames = {
+const std::array kNames = {
     // Step 0 and the hint memo.
-    Named{GroupBoxIntFSpr, "0. Intensiv-Fremdsprache ?"},
-    Named{IntFSprComboBox, "Intensiv-Fremdsprache"},
+    Named{GroupBoxIntFSpr, "0. Intensiv-Fremdsprache ?", LbIntFSpr},
+    Named{IntFSprComboBox, "Intensiv-Fremdsprache", LbIntFSpr},
+    Named{IntHilfeBitBtn, "Hilfe zu Schritt 0"},
+    Named{IntFSprBitBtn, "Schritt 0 fertig"},
     Named{Memo1, "Hinweise"},
     // Step 1 and the period panel.
-    Named{ProfilRadioGroup, "1. Profil wählen"},
-    Named{ZusatzPanel, "Wann soll der Unterricht stattfinden?"},
-    Named{RGZusatzkurse, "Wann soll der Unterricht stattfinden?"},
+    Named{ProfilRadioGroup, "1. Profil wählen", Label23},
+    Named{ProfilHilfeBitBtn, "Hilfe zu Schritt 1"},
+    Named{ProfilBitBtn, "Schritt 1 fertig"},
+    Named{ZusatzPanel, "Unterrichtszeit wählen"},
+    Named{RGZusatzkurse, "Wann soll der Unterricht stattfinden?", LbZusatzZeit},
+    Named{FZusatzkurseBitBtn, "Unterrichtszeit fertig"},
     // Step 2.
-    Named{GroupBox1, "2. Prüfungsfächer wählen"},
-    Named{Lk1Box, "P1"},
-    Named{Lk2Box, "P2"},
-    Named{P3Box, "P3"},
-    Named{P4Box, "P4"},
-    Named{P5Box, "P5"},
+    Named{GroupBox1, "2. Prüfungsfächer wählen", Label1},
+    Named{Lk1Box, {}, Label15},
+    Named{Lk2Box, {}, Label16},
+    Named{P3Box, {}, Label17},
+    Named{P4Box, {}, Label18},
+    Named{P5Box, {}, Label24},
+    Named{PFachHilfeBitBtn, "Hilfe zu Schritt 2"},
+    Named{PFachBitBtn, "Schritt 2 fertig"},
     // Step 3.
-    Named{GroupBox2, "3. Belegungsverpflichtungen erfüllen"},
-    Named{DeBox, "Deutsch"},
-    Named{FspBox, "Fremdsprache"},
-    Named{KuMuBox, "DS, Kunst, Musik"},
-    Named{PoBox, "Politik-Wirtschaft"},
-    Named{GeBox, "Geschichte"},
-    Named{ReWnBox, "Religion oder WuN"},
-    Named{MaBox, "Mathematik"},
-    Named{NaturBox, "Naturwissenschaft"},
-    Named{SpBox, "Sport"},
-    Named{BExtraBox, "Zusatzauflage"},
+    Named{GroupBox2, "3. Belegungsverpflichtungen erfüllen", Label2},
+    Named{DeBox, "Deutsch", Label5},
+    Named{FspBox, "Fremdsprache", Label6},
+    Named{KuMuBox, "DS, Kunst, Musik", Label7},
+    Named{PoBox, "Politik-Wirtschaft", Label8},
+    Named{GeBox, "Geschichte", Label9},
+    Named{ReWnBox, "Religion oder WuN", Label10},
+    Named{MaBox, "Mathematik", Label11},
+    Named{NaturBox, "Naturwissenschaft", Label12},
+    Named{SpBox, "Sport", Label13},
+    Named{BExtraBox, "Zusatzauflage", Label19},
+    Named{AuflagenHilfeBitBtn, "Hilfe zu Schritt 3"},
+    Named{AuflagenBitBtn, "Schritt 3 fertig"},
     // Step 4 and the personal-data panel.
-    Named{GroupBox3, "4. Weitere Kurse wählen"},
-    Named{SeminarBox, "Seminarfach"},
-    Named{ZusatzBox, "Weitere Kurse"},
+    Named{GroupBox3, "4. Weitere Kurse wählen", Label3},
+    Named{SeminarBox, "Bereich des Seminarfachs", Label3},
+    Named{ZusatzBox, "Weitere Kurse", Label3},
+    Named{KurseHilfeBitBtn, "Hilfe zu Schritt 4"},
     Named{PersDatenPanel, "Dateneingabe für Ausdruck"},
-    Named{MaskEdit1, "Name"},
-    Named{MaskEdit2, "Vorname"},
-    Named{MaskEdit3, "Klasse"},
-    Named{MaskEdit4, "Schule"},
+    Named{MaskEdit1, "Name", Label29},
+    Named{MaskEdit2, "Vorname", Label30},
+    Named{MaskEdit3, "Klasse", Label31},
+    Named{MaskEdit4, "Schule", Label32},
+    Named{PersDatenBitBtn, "Dateneingabe fertig"},
     // Step 5.
-    Named{Tabelle, "5. Belegungsplan"},
+    Named{Tabelle, "5. Belegungsplan", Label14},
     Named{Semester1, "Wochenstunden 1. Halbjahr"},
     Named{Semester2, "Wochenstunden 2. Halbjahr"},
     Named{Semester3, "Wochenstunden 3. Halbjahr"},
     Named{Semester4, "Wochenstunden 4. Halbjahr"},
     Named{SemesterD, "Wochenstunden im Durchschnitt"},
-    Named{Gks, "Anzahl der Kurse"},
-    Named{Gsq, "Gesamtqualifikation"},
+    Named{Gks, "Anzahl der Kurse", Label20},
+    Named{Gsq, "Gesamtqualifikation", Label25},
     Named{Kurse_ok, "Bewertung der Anzahl der Kurse"},
     Named{Gsq_ok, "Bewertung der Gesamtqualifikation"},
     Named{Panel2, "Plan zurücksetzen, drucken oder beenden"},
@@ -72,6 +97,12 @@ constexpr std::array kNames = {
     Named{MemoHead2, "Hinweis zum Jahrgang"},
     Named{StatusBar1, "Statusleiste"},
 };
+
+const Position* PositionOf(Control c) {
+    const auto it = std::find_if(kPositions.begin(), kPositions.end(),
+                                 [c](const Position& p) { return p.label == c || p.box == c; });
+    return it == kPositions.end() ? nullptr : &*it;
+}
 
 const Named* Find(Control c) {
     const auto it =
@@ -117,17 +148,47 @@ std::string HalfYear(const View& v, Control c, std::string_view which) {
     return std::string(which) + ": " + Value(v, c) + " Wochenstunden" + WithColour(v.GetColour(c));
 }
 
-}  // namespace
-
-std::string Name(Control c, std::string_view caption) {
-    if (const Named* n = Find(c)) return std::string(n->name);
-    // A caption the program has emptied keeps the name of the design's caption.
-    if (Trim(caption).empty()) return std::string(Trim(design::Of(c).text));
-    return std::string(Trim(caption));
+// A caption as it is read: trimmed; a caption the program has emptied keeps the name of the
+// design's caption.
+std::string Caption(Control c, const CaptionOf& caption) {
+    const std::string now = caption(c);
+    if (Trim(now).empty()) return std::string(Trim(design::Of(c).text));
+    return std::string(Trim(now));
 }
 
-bool NamedByCaption(Control c) {
-    return Find(c) == nullptr;
+// "P1 – 1. Prüfungsfach"; a core subject's "SP2" at P3: "SP2 – 3. Prüfungsfach,
+// 2. Schwerpunktfach".
+std::string PositionName(const Position& p, const std::string& caption) {
+    std::string name = caption + " – " + std::to_string(p.number) + ". Prüfungsfach";
+    if (caption.size() == 3 && caption.starts_with("SP"))
+        name += ", " + caption.substr(2) + ". Schwerpunktfach";
+    return name;
+}
+
+}  // namespace
+
+std::string Name(Control c, const CaptionOf& caption) {
+    if (const Position* p = PositionOf(c)) return PositionName(*p, Caption(p->label, caption));
+    if (const Named* n = Find(c)) return std::string(n->name);
+    return Caption(c, caption);
+}
+
+std::vector<Control> NamesFollowing(Control changed) {
+    if (const Position* p = PositionOf(changed))
+        return p->label == changed ? std::vector<Control>{p->label, p->box}
+                                   : std::vector<Control>{};
+    if (Find(changed) == nullptr) return {changed};
+    return {};
+}
+
+std::optional<Control> LabelOf(Control c) {
+    if (const Named* n = Find(c)) return n->label;
+    return std::nullopt;
+}
+
+std::string ColumnHeader(int column, std::string_view headerCell) {
+    if (column == plan::kFieldColumn && Trim(headerCell).empty()) return "Aufgabenfeld";
+    return std::string(Trim(headerCell));
 }
 
 bool Describes(Control c) {

@@ -4,6 +4,8 @@
 // colour alone. Kept as data here; the Qt window applies it.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +14,34 @@
 
 namespace belegix::access {
 
-// The accessible name of `c`. Labels, headings and buttons are named by their own caption
-// (`caption`, blanks trimmed; the design's caption while it is empty); every other control by the
-// label or heading that belongs to it.
-std::string Name(Control c, std::string_view caption);
+// The name under which assistive technology lists the program.
+inline constexpr std::string_view kApplicationName = "Belegix-LiH";
+// The names of the window's menu bar and of a list item without text.
+inline constexpr std::string_view kMenuBarName = "Menüleiste";
+inline constexpr std::string_view kEmptyItemName = "leer";
 
-// Whether the name of `c` follows its own caption, so that it changes with the caption.
-bool NamedByCaption(Control c);
+// The caption a control shows now (a label's or button's text).
+using CaptionOf = std::function<std::string(Control)>;
+
+// The accessible name of `c`. Labels, headings and buttons are named by their own caption
+// (blanks trimmed; the design's caption while it is empty), a "Hilfe" or "Fertig" button by what
+// it does for which step ("Hilfe zu Schritt 2", "Schritt 2 fertig"), and every other control by
+// the label or heading that belongs to it. The exam positions of step 2, label and box alike,
+// are read with what their label means ("P1 – 1. Prüfungsfach", "SP2 – 3. Prüfungsfach,
+// 2. Schwerpunktfach"), so they follow the label's caption.
+std::string Name(Control c, const CaptionOf& caption);
+
+// The controls whose name follows the caption of `changed`: itself when it is named by its
+// caption, and the box beside an exam position's label.
+std::vector<Control> NamesFollowing(Control changed);
+
+// The label or heading beside `c` that names it on screen (the "labelled by" relation); nothing
+// for a control that is named by its own caption.
+std::optional<Control> LabelOf(Control c);
+
+// The header of a column of the plan grid: the grid's own header cell (`headerCell`, blanks
+// trimmed), and "Aufgabenfeld" for the task-field column, whose header cell stays blank.
+std::string ColumnHeader(int column, std::string_view headerCell);
 
 // Whether `c` is one of the result panels or smileys, whose description follows their text and
 // colour (and that of their partner: the count and its smiley describe each other's colour).

@@ -26,6 +26,7 @@
 #include "core/help_texts.h"
 #include "core/rules/steps.h"
 #include "core/rules/window.h"
+#include "qt/accessible.h"
 #include "qt/colours_and_fonts.h"
 #include "qt/shared_palette_style.h"
 #include "qt/translation.h"
@@ -140,6 +141,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::build() {
+    SetUpAccessibility(*this);
     setObjectName(Q(design::kWindowName));
     setWindowTitle(Q(design::kCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -15,6 +15,7 @@
 
 #include "core/accessibility.h"
 #include "core/must_exist.h"
+#include "core/plan_limits.h"
 #include "qt/colours_and_fonts.h"
 #include "qt/widgets.h"
 
@@ -67,16 +68,66 @@ void QtView::Register(Control c, QWidget* widget) {
     e.widget = widget;
     if (!d.parentColour) ApplyColour(c, d.colour);
     ApplyFontColour(c, d.fontColour);
-    widget->setAccessibleName(QString::fromStdString(access::Name(c, std::string(d.text))));
+    SetAccessibleName(c,
+                      access::Name(c, [](Control x) { return std::string(design::Of(x).text); }));
+    // A field's label names it for assistive technology too (the "labelled by" relation).
+    for (Control x : AllControls()) {
+        const auto label = access::LabelOf(x);
+        if (!label || (x != c && *label != c)) continue;
+        auto* labelWidget = qobject_cast<QLabel*>(At(*label).widget);
+        if (labelWidget != nullptr && At(x).widget != nullptr) labelWidget->setBuddy(At(x).widget);
+    }
+    if (c == Control::Tabelle) {
+        auto* grid = static_cast<QTableWidget*>(widget);
+        for (int column = 0; column < grid->columnCount(); ++column)
+            UpdateGridHeaders(column, plan::kHeaderRow);
+        for (int row = 0; row < grid->rowCount(); ++row)
+            UpdateGridHeaders(plan::kSubjectColumn, row);
+    }
+}
+
+void QtView::SetAccessibleName(Control c, const std::string& name) {
+    QWidget* w = Widget(c);
+    const QString q = Q(name);
+    if (w->accessibleName() != q) w->setAccessibleName(q);
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        // The edit field, which holds the focus, and the drop-down list carry the box's name.
+        if (box->lineEdit() != nullptr && box->lineEdit()->accessibleName() != q)
+            box->lineEdit()->setAccessibleName(q);
+        if (box->view()->accessibleName() != q) box->view()->setAccessibleName(q);
+    }
+}
+
+void QtView::UpdateGridHeaders(int column, int row) {
+    auto* grid = static_cast<QTableWidget*>(Widget(Control::Tabelle));
+    const auto header = [](QTableWidgetItem* item, const QString& text) {
+        if (item->text() != text) item->setText(text);
+    };
+    const auto cell = [grid](int col, int r) {
+        const QTableWidgetItem* item = grid->item(r, col);
+        return item ? item->text().toStdString() : std::string();
+    };
+    // Column headers from the header row, row headers from the subjects' column.
+    if (row == plan::kHeaderRow) {
+        if (grid->horizontalHeaderItem(column) == nullptr)
+            grid->setHorizontalHeaderItem(column, new QTableWidgetItem());
+        header(grid->horizontalHeaderItem(column),
+               Q(access::ColumnHeader(column, cell(column, plan::kHeaderRow))));
+    }
+    if (column == plan::kSubjectColumn) {
+        if (grid->verticalHeaderItem(row) == nullptr)
+            grid->setVerticalHeaderItem(row, new QTableWidgetItem());
+        header(grid->verticalHeaderItem(row),
+               Q(access::ColumnHeader(plan::kSubjectColumn, cell(plan::kSubjectColumn, row))));
+    }
 }
 
 void QtView::UpdateAccessibleTexts(Control c) {
     QWidget* w = Widget(c);
     if (w == nullptr) return;
-    if (access::NamedByCaption(c)) {
-        const QString name = QString::fromStdString(access::Name(c, Text(c)));
-        if (w->accessibleName() != name) w->setAccessibleName(name);
-    }
+    for (Control x : access::NamesFollowing(c))
+        if (Widget(x) != nullptr)
+            SetAccessibleName(x, access::Name(x, [this](Control y) { return Text(y); }));
     if (!access::Describes(c)) return;
     // A count and its smiley describe each other's colour: all results are told again.
     for (Control r : AllControls())
@@ -382,6 +433,7 @@ void QtView::SetCell(int column, int row, const std::string& text) {
     QTableWidgetItem* item = grid->item(row, column);
     if (item == nullptr) return;
     item->setText(Q(text));
+    if (row == plan::kHeaderRow || column == plan::kSubjectColumn) UpdateGridHeaders(column, row);
 }
 
 void QtView::SetStatusText(int panel, const std::string& text) {

@@ -67,6 +67,11 @@ class QtView : public View {
     void Close() override;
 
   private:
+    // The name of `c`; a combo box's edit field and list get it too.
+    void SetAccessibleName(Control c, const std::string& name);
+    // The plan grid's header of `column` (when `row` is the header row) and of `row` (when
+    // `column` is the subjects' column), as assistive technology reads them.
+    void UpdateGridHeaders(int column, int row);
     struct Entry {
         QWidget* widget = nullptr;
         std::optional<Colour> colour;  // unset: a parent-coloured control shows its parent's

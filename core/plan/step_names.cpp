@@ -29,17 +29,22 @@ constexpr auto kClicks = std::to_array<std::pair<Control, std::string_view>>({
     {BeendenBitBtn, "Ende"},
 });
 
+// Every control's caption as the design gives it.
+std::string DesignCaption(Control c) {
+    return std::string(design::Of(c).text);
+}
+
 }  // namespace
 
 std::string ActionName(Control c, bool change) {
     if (!change) {
         for (const auto& [control, name] : kClicks)
             if (control == c) return std::string(name);
-        return std::string(access::Name(c, design::Of(c).text));
+        return std::string(access::Name(c, DesignCaption));
     }
     if (c == ProfilRadioGroup) return "Profil wählen";
     if (c == RGZusatzkurse) return "Halbjahre wählen";
-    const std::string field = access::Name(c, design::Of(c).text);
+    const std::string field = access::Name(c, DesignCaption);
     return field + (design::Of(c).kind == design::Kind::Edit ? " eingeben" : " wählen");
 }
 

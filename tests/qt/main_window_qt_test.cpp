@@ -190,6 +190,7 @@ TEST(MainWindowQt, SharedPalettesDrawWhatThePlainStyleDraws) {
     win.userEvent(Control::BitBtnHinweise, Event::Click);
     win.clientArea()->grab();
     win.view().SetItemIndex(Control::ProfilRadioGroup, 0);
+    win.userEvent(Control::ProfilRadioGroup, Event::Change);
     win.userEvent(Control::ProfilBitBtn, Event::Click);
     QApplication::processEvents();
     ASSERT_FALSE(win.widget(Control::ProfilRadioGroup)->isEnabled());

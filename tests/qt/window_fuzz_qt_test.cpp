@@ -371,9 +371,10 @@ class Fuzzer {
         if (random_.Chance(3)) SaveAndOpen();
     }
 
-    // Saving and opening again gives the same window.
+    // Saving and opening again gives the same window, with the same steps to undo.
     void SaveAndOpen() {
         MainWindow& win = harness_.win();
+        const int steps = win.planStatus().undo;
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("plan.belegix"));
         const nlohmann::json before = PlanDump();
@@ -387,7 +388,10 @@ class Fuzzer {
         if (counts_.boxes != boxes) return Fail("opening the saved plan showed a box");
         const std::string d = FirstDifference(before, PlanDump());
         if (!d.empty()) return Fail("save and open changed the window: " + d);
-        stepDumps_ = {PlanDump()};
+        if (win.planStatus().undo != steps || win.planStatus().redo != 0)
+            return Fail("opening the saved plan did not keep its " + std::to_string(steps) +
+                        " steps");
+        stepDumps_.resize(static_cast<std::size_t>(steps) + 1);
     }
 
     void After() {

@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "core/accessibility.h"
 #include "core/design.h"
+#include "core/plan_limits.h"
 #include "tests/support/test_view.h"
 
 namespace belegix {
@@ -14,32 +18,64 @@ namespace {
 using enum Control;
 using test::TestView;
 
-TEST(AccessibleNames, FieldsAreNamedByTheirLabelOrStepHeading) {
-    EXPECT_EQ(access::Name(Lk1Box, ""), "P1");
-    EXPECT_EQ(access::Name(P5Box, ""), "P5");
-    EXPECT_EQ(access::Name(DeBox, "bereits erfüllt"), "Deutsch");
-    EXPECT_EQ(access::Name(FspBox, ""), "Fremdsprache");
-    EXPECT_EQ(access::Name(ReWnBox, ""), "Religion oder WuN");
-    EXPECT_EQ(access::Name(MaskEdit2, ""), "Vorname");
-    EXPECT_EQ(access::Name(GroupBox1, ""), "2. Prüfungsfächer wählen");
-    EXPECT_EQ(access::Name(ProfilRadioGroup, ""), "1. Profil wählen");
-    EXPECT_EQ(access::Name(GroupBox3, ""), "4. Weitere Kurse wählen");
-    EXPECT_FALSE(access::NamedByCaption(Lk1Box));
+// The captions the design gives, or those set in `now`.
+access::CaptionOf Captions(std::map<Control, std::string> now = {}) {
+    return [now](Control c) {
+        const auto it = now.find(c);
+        return it != now.end() ? it->second : std::string(design::Of(c).text);
+    };
+}
+
+TEST(AccessibleNames, FieldsAreNamedByTheirLabelNotByTheirValue) {
+    // Every field that has a label is named after it, and no box by one of its items.
+    for (const design::ControlDesign& d : design::Controls()) {
+        const auto label = access::LabelOf(d.control);
+        if (d.kind != design::Kind::Combo && d.kind != design::Kind::Edit) continue;
+        ASSERT_TRUE(label.has_value()) << ControlName(d.control);
+        const std::string name = access::Name(d.control, Captions());
+        EXPECT_EQ(access::Name(d.control, Captions({{d.control, "bereits erfüllt"}})), name);
+        EXPECT_NE(name, std::string(d.text)) << ControlName(d.control);
+    }
+    EXPECT_EQ(access::Name(DeBox, Captions()), "Deutsch");
+    EXPECT_EQ(access::LabelOf(DeBox), Label5);
+    EXPECT_EQ(access::Name(GroupBox1, Captions()), "2. Prüfungsfächer wählen");
+}
+
+TEST(AccessibleNames, ExamPositionsFollowTheirLabel) {
+    EXPECT_EQ(access::Name(Lk1Box, Captions()), "P1 – 1. Prüfungsfach");
+    EXPECT_EQ(access::Name(Label24, Captions()), "P5 – 5. Prüfungsfach");
+    const auto marked = Captions({{Label15, "SP1"}, {Label17, "SP2"}});
+    EXPECT_EQ(access::Name(Lk1Box, marked), "SP1 – 1. Prüfungsfach, 1. Schwerpunktfach");
+    EXPECT_EQ(access::Name(P3Box, marked), "SP2 – 3. Prüfungsfach, 2. Schwerpunktfach");
+    EXPECT_EQ(access::Name(Label17, marked), access::Name(P3Box, marked));
+    EXPECT_EQ(access::NamesFollowing(Label17), (std::vector<Control>{Label17, P3Box}));
+    EXPECT_TRUE(access::NamesFollowing(P3Box).empty());
+    EXPECT_EQ(access::NamesFollowing(ProfilLabel), std::vector<Control>{ProfilLabel});
 }
 
 TEST(AccessibleNames, CaptionsAreTrimmed) {
-    EXPECT_EQ(access::Name(ProfilBitBtn, "  Fertig"), "Fertig");
-    EXPECT_EQ(access::Name(BeendenBitBtn, "  Ende"), "Ende");
-    EXPECT_EQ(access::Name(Label14, "  5. Belegungsplan  "), "5. Belegungsplan");
-    EXPECT_EQ(access::Name(ProfilLabel, "Sprachliches Profil"), "Sprachliches Profil");
-    EXPECT_EQ(access::Name(ProfilLabel, ""), "Gewähltes Profil");
-    EXPECT_TRUE(access::NamedByCaption(ProfilLabel));
-    EXPECT_TRUE(access::NamedByCaption(WeiterBitBtn));
+    EXPECT_EQ(access::Name(BeendenBitBtn, Captions()), "Ende");
+    EXPECT_EQ(access::Name(Label14, Captions()), "5. Belegungsplan");
+    EXPECT_EQ(access::Name(ProfilLabel, Captions({{ProfilLabel, "Sprachliches Profil"}})),
+              "Sprachliches Profil");
+    EXPECT_EQ(access::Name(ProfilLabel, Captions({{ProfilLabel, ""}})), "Gewähltes Profil");
 }
 
-TEST(AccessibleNames, EveryControlOfTheDesignHasOne) {
-    for (const design::ControlDesign& d : design::Controls())
-        EXPECT_FALSE(access::Name(d.control, d.text).empty()) << ControlName(d.control);
+TEST(AccessibleNames, EveryControlHasOneAndNoTwoButtonsShareOne) {
+    std::set<std::string> buttons;
+    for (const design::ControlDesign& d : design::Controls()) {
+        const std::string name = access::Name(d.control, Captions());
+        EXPECT_FALSE(name.empty()) << ControlName(d.control);
+        if (d.kind == design::Kind::Button) {
+            EXPECT_TRUE(buttons.insert(name).second) << name;
+        }
+    }
+}
+
+TEST(AccessibleNames, PlanColumnsAreNamedByTheirHeaderCell) {
+    EXPECT_EQ(access::ColumnHeader(plan::kSubjectColumn, "Fach"), "Fach");
+    EXPECT_EQ(access::ColumnHeader(plan::HalfYearColumn(2), " 2.Hj. "), "2.Hj.");
+    EXPECT_EQ(access::ColumnHeader(plan::kFieldColumn, "  "), "Aufgabenfeld");
 }
 
 TEST(TabOrder, VisitsEveryFieldAndButtonOnceAndNothingElse) {
