@@ -353,14 +353,15 @@ Json Session::ViewJson() const {
     Json controls = Json::object();
     for (Control c : AllControls()) {
         const plan::ControlState& s = window().at(c);
-        Json o{{"enabled", s.enabled},
-               {"visible", s.visible},
-               {"usable", Usable(c)},
-               {"colour", std::string(ColourWord(plan::ShownColour(window(), c)))},
-               {"fontColour", std::string(ColourWord(s.fontColour))},
-               {"text", s.text},
-               {"left", s.left},
-               {"accessibleName", access::Name(c, s.text)}};
+        Json o{
+            {"enabled", s.enabled},
+            {"visible", s.visible},
+            {"usable", Usable(c)},
+            {"colour", std::string(ColourWord(plan::ShownColour(window(), c)))},
+            {"fontColour", std::string(ColourWord(s.fontColour))},
+            {"text", s.text},
+            {"left", s.left},
+            {"accessibleName", access::Name(c, [this](Control x) { return window().at(x).text; })}};
         if (design::TakesPick(c)) {
             o["index"] = s.index;
             o["items"] = s.items;
