@@ -51,6 +51,8 @@ Planning::Planning(MessageBoxes* boxes, PrintStream* printer) : boxes_(boxes), p
     view.SetFocus(Control::BitBtnHinweise);
 }
 
+Planning::Planning(const Planning&) = default;
+Planning& Planning::operator=(const Planning&) = default;
 Planning::Planning(Planning&&) noexcept = default;
 Planning& Planning::operator=(Planning&&) noexcept = default;
 Planning::~Planning() = default;

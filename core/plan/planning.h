@@ -36,8 +36,9 @@ class Planning {
     explicit Planning(MessageBoxes* boxes = nullptr, PrintStream* printer = nullptr);
     Planning(Planning&&) noexcept;
     Planning& operator=(Planning&&) noexcept;
-    Planning(const Planning&) = delete;
-    Planning& operator=(const Planning&) = delete;
+    // A copy shares the boxes and the printer (the web edition tries an action on a copy).
+    Planning(const Planning&);
+    Planning& operator=(const Planning&);
     ~Planning();
 
     // The window's first activation: evaluates the empty plan once. Later calls do nothing.
