@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "core/plan/limits.h"
 #include "core/plan/plan.h"
 #include "tests/support/plan_passes.h"
 #include "tools/check/check.h"
@@ -31,10 +32,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // A name with a semicolon and a quote, a first name a spreadsheet would take for a formula and a
-// class with a terminal escape sequence.
+// class with a zero-width space: what a student can type. A terminal escape sequence can only come
+// from a file's name and a summary edited by hand, so the edited plan has both.
 const std::string kName = "We;b\"er";
 const std::string kVorname = "=1+2";
-const std::string kKlasse = "Q1\x1b[2J";
+const std::string kKlasse = "Q1\u200b";
+const std::string kEdited = "b_edited\x1b[2J.belegix";
+const std::string kEditedShown = "b_edited⟨U+001B⟩[2J.belegix";
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     const auto at = text.find(from);
@@ -97,11 +101,13 @@ class Checker : public ::testing::Test {
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         good_ = test::PlanFileText(test::PassB(kName, kVorname, kKlasse, true));
-        // A plan that is not admissible, its summary edited by hand to claim it is.
-        edited_ = Replaced(test::PlanFileText(test::PassB("", "", "", false)),
-                           "\"zulaessig\": false", "\"zulaessig\": true");
+        // A plan that is not admissible, its summary edited by hand to claim it is and to hold a
+        // class with a terminal escape sequence.
+        edited_ = Replaced(Replaced(test::PlanFileText(test::PassB("", "", "", false)),
+                                    "\"zulaessig\":false", "\"zulaessig\":true"),
+                           "\"klasse\":\"\"", "\"klasse\":\"Q1\\u001b[2J\"");
         Write(dir_ / "a_good.belegix", good_);
-        Write(dir_ / "b_edited.belegix", edited_);
+        Write(dir_ / kEdited, edited_);
         Write(dir_ / "c_broken.belegix", good_.substr(0, good_.size() / 2));
         Write(dir_ / "notes.txt", "not a plan");
     }
@@ -139,8 +145,10 @@ TEST_F(Checker, AFolderGetsOneCsvLinePerPlanWithTheReplayedFigures) {
     EXPECT_EQ(good[18], opened.replayed.urteil);
 
     const auto& edited = records[2];
+    EXPECT_EQ(edited[0], (dir_ / kEditedShown).string());
+    EXPECT_EQ(edited[3], "");       // the replayed class, not the stored one
     EXPECT_EQ(edited[17], "nein");  // the rules' answer, not the file's claim
-    EXPECT_EQ(edited[19], "abweichend: zulässig (Datei: „ja“)");
+    EXPECT_EQ(edited[19], "abweichend: Klasse (Datei: „Q1⟨U+001B⟩[2J“), zulässig (Datei: „ja“)");
     EXPECT_NE(edited[18].find('\n'), std::string::npos);  // the verdict's line breaks, quoted
 
     const auto& broken = records[3];
@@ -160,8 +168,9 @@ TEST_F(Checker, JsonAndTableCarryTheSameRows) {
     EXPECT_EQ(rows[0]["zulaessig"], true);
     EXPECT_EQ(rows[0]["status"], "geprüft");
     EXPECT_EQ(rows[1]["zulaessig"], false);
-    ASSERT_EQ(rows[1]["abweichungen"].size(), 1u);
-    EXPECT_EQ(rows[1]["abweichungen"][0]["datei"], "ja");
+    ASSERT_EQ(rows[1]["abweichungen"].size(), 2u);
+    EXPECT_EQ(rows[1]["abweichungen"][0]["datei"], "Q1\x1b[2J");  // \u001b, read back
+    EXPECT_EQ(rows[1]["abweichungen"][1]["datei"], "ja");
     EXPECT_TRUE(rows[2]["zulaessig"].is_null());
     EXPECT_TRUE(rows[2]["status"].get<std::string>().starts_with("unlesbar: "));
 
@@ -190,7 +199,7 @@ TEST_F(Checker, JsonAndTableCarryTheSameRows) {
 
 TEST_F(Checker, ExitStatusesAndWrongCommandLines) {
     const std::string good = (dir_ / "a_good.belegix").string();
-    const std::string edited = (dir_ / "b_edited.belegix").string();
+    const std::string edited = (dir_ / kEdited).string();
     EXPECT_EQ(Check({good, edited}).status, 0);  // an edited summary is still readable
     EXPECT_EQ(Check({"--json", good, (dir_ / "c_broken.belegix").string()}).status, 1);
     const Output help = Check({"--help"});
@@ -223,9 +232,12 @@ TEST_F(Checker, HostilePathsAreUnreadableAndNothingIsWritten) {
     std::string many = "{\"format\": \"belegix-plan\", \"formatVersion\": 1, \"actions\": [{}";
     for (std::size_t i = 0; i < plan::kMaxActions; ++i) many += ",{}";
     Write(hostile / "many.belegix", many + "]}");
-    Write(hostile / "index.belegix", Replaced(good_, "\"index\": 11", "\"index\": 2147483647"));
+    Write(hostile / "index.belegix", Replaced(good_, "\"index\":11", "\"index\":2147483647"));
     Write(hostile / "control.belegix",
-          Replaced(good_, "\"control\": \"Lk2Box\"", "\"control\": \"Lk9Box\""));
+          Replaced(good_, "\"control\":\"Lk2Box\"", "\"control\":\"Lk9Box\""));
+    // A name typed with a terminal escape: the window would have refused the keystroke.
+    const fs::path typed = hostile / "typed.belegix";
+    Write(typed, Replaced(good_, "\"text\":\"We;\"", "\"text\":\"We\\u001b\""));
     auto listing = [this] {
         std::vector<std::pair<fs::path, fs::file_time_type>> files;
         for (const auto& e : fs::recursive_directory_iterator(dir_))
@@ -244,22 +256,37 @@ TEST_F(Checker, HostilePathsAreUnreadableAndNothingIsWritten) {
         const auto row = nlohmann::json::parse(line);
         EXPECT_TRUE(row["status"].get<std::string>().starts_with("unlesbar: ")) << line;
     }
-    EXPECT_EQ(count, 9u);
-
+    EXPECT_EQ(count, 10u);
     EXPECT_EQ(listing(), before);
+
+    // Refused by the replay with the window's reason, naming the keystroke: the name's third.
+    const auto actions = test::PassB(kName, kVorname, kKlasse, true);
+    const auto first = std::find_if(actions.begin(), actions.end(), [](const plan::Action& a) {
+        return a.control == Control::MaskEdit1 && a.kind == plan::ActionKind::Change;
+    });
+    const Row row = CheckFile(typed.string());
+    EXPECT_EQ(row.status, Status::Unreadable);
+    EXPECT_EQ(row.reason, plan::OpenFile(typed.string()).error);
+    EXPECT_TRUE(
+        row.reason.starts_with("Aktion " + std::to_string(first - actions.begin() + 3) + " von "))
+        << row.reason;
+    EXPECT_NE(row.reason.find(plan::TextProblem(Control::MaskEdit1, "We\x1b")), std::string::npos)
+        << row.reason;
 }
 
 TEST_F(Checker, LinesKeepTheArgumentOrderOnEveryThread) {
     std::vector<std::string> args = {"--csv", "--jobs", "4"};
-    std::vector<std::string> files;
+    std::vector<std::string> files, shown;
     for (int i = 0; i < 24; ++i) {
-        const char* name[] = {"a_good.belegix", "b_edited.belegix", "c_broken.belegix"};
+        const std::string name[] = {"a_good.belegix", kEdited, "c_broken.belegix"};
+        const std::string escaped[] = {"a_good.belegix", kEditedShown, "c_broken.belegix"};
         files.push_back((dir_ / name[(i * 7) % 3]).string());
+        shown.push_back((dir_ / escaped[(i * 7) % 3]).string());
     }
     args.insert(args.end(), files.begin(), files.end());
     const auto records = ReadCsv(Check(args).out);
     ASSERT_EQ(records.size(), files.size() + 1);
-    for (std::size_t i = 0; i < files.size(); ++i) EXPECT_EQ(records[i + 1][0], files[i]);
+    for (std::size_t i = 0; i < files.size(); ++i) EXPECT_EQ(records[i + 1][0], shown[i]);
 }
 
 // The installed program: no display, the exit status and a line per file.
@@ -320,13 +347,13 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A name that pads itself with ideographic spaces (two columns each) and then imitates a row,
-// a first name with a combining mark and a class in CJK: the row's own figures and status still
-// stand under their headers, and say what the replay says.
+// A name as long as its field takes that pads itself with ideographic spaces (two columns each)
+// and then imitates a row, a first name with a combining mark and a class in CJK: the row's own
+// figures and status still stand under their headers, and say what the replay says.
 TEST_F(Checker, AWideNameCannotPushTheFiguresUnderOtherHeaders) {
     std::string name = "Geschichte";
-    for (int i = 0; i < 215; ++i) name += "\u3000";
-    name += "34  34  34  34  34  42  32  nein  SUPER!  abweichend";
+    for (int i = 0; i < 10; ++i) name += "\u3000";
+    name += "34  34  nein  SUPER!";
     const std::vector<plan::Action> actions = test::PassB(name, "Jo\u0308rg", "李Q1", true);
     const fs::path spoof = dir_ / "spoof.belegix";
     Write(spoof, test::PlanFileText(actions));
@@ -363,9 +390,10 @@ TEST_F(Checker, AWideNameCannotPushTheFiguresUnderOtherHeaders) {
     EXPECT_NE(t[3].find("Jo\u0308rg"), std::string::npos);
 }
 
-// Every kind of character that would not show as itself, in a file name and a name: a visible
-// escape in the table and the CSV, a \u escape in JSON that reads back as the same text, and
-// never the raw character anywhere.
+// Every kind of character that would not show as itself, where it can come from: a file or folder
+// name, a summary edited by hand (the stored value the status quotes) and, what the window lets a
+// student type, a name. A visible escape in the table and the CSV, a \u escape in JSON that reads
+// back as the same text, and never the raw character anywhere.
 TEST(CheckerCells, InvisibleCharactersAreNeverWrittenRaw) {
     struct Case {
         const char* kind;
@@ -393,34 +421,38 @@ TEST(CheckerCells, InvisibleCharactersAreNeverWrittenRaw) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
+        const bool typed = plan::TextProblem(Control::MaskEdit1, c.raw).empty();
         Row row;
         row.file = "a" + c.raw + "b.belegix";
-        row.status = Status::Checked;
-        row.summary.name = "x" + c.raw + "y";
-        row.summary.urteil = "Zeile 1\nZeile" + c.raw + "2";
+        row.status = Status::Differs;
+        row.differences = {{"Klasse", "x" + c.raw + "y", ""}};
+        if (typed) row.summary.name = "n" + c.raw + "m";
         const std::string table = Table({row});
         const std::string csv = CsvLine(row);
         const std::string json = JsonLine(row);
         for (const std::string* out : {&table, &csv, &json})
             EXPECT_EQ(out->find(c.raw), std::string::npos) << *out;
-        EXPECT_NE(table.find("a" + c.shown + "b.belegix"), std::string::npos) << table;
-        EXPECT_NE(table.find("x" + c.shown + "y"), std::string::npos) << table;
-        EXPECT_NE(table.find("Zeile 1 / Zeile" + c.shown + "2"), std::string::npos) << table;
+        const std::string status = "abweichend: Klasse (Datei: „x" + c.shown + "y“)";
+        const std::string name = typed ? "n" + c.shown + "m" : "";
+        EXPECT_NE(table.find("a" + c.shown + "b.belegix  " + name), std::string::npos) << table;
+        EXPECT_NE(table.find(status), std::string::npos) << table;
         const auto records = ReadCsv(csv);
         ASSERT_EQ(records.size(), 1u);
         EXPECT_EQ(records[0][0], "a" + c.shown + "b.belegix");
-        EXPECT_EQ(records[0][1], "x" + c.shown + "y");
-        EXPECT_EQ(records[0][18], "Zeile 1\nZeile" + c.shown + "2");  // quoted, multi-line
+        EXPECT_EQ(records[0][1], name);
+        EXPECT_EQ(records[0][19], status);
         const auto parsed = nlohmann::json::parse(json);
+        const auto stored = parsed["abweichungen"][0]["datei"].get<std::string>();
         if (c.shown.starts_with("⟨0x"))
-            EXPECT_NE(parsed["name"].get<std::string>().find("\ufffd"), std::string::npos);
+            EXPECT_NE(stored.find("\ufffd"), std::string::npos);
         else
-            EXPECT_EQ(parsed["name"], row.summary.name);
+            EXPECT_EQ(stored, row.differences[0].stored);
+        EXPECT_EQ(parsed["name"], row.summary.name);
     }
 }
 
-// Text a spreadsheet would compute, in a file name and a name: after blanks, no-break and wide
-// spaces, line breaks and tabs, and in the full-width forms.
+// Text a spreadsheet would compute, in a file name and (what the window lets a student type) a
+// name: after blanks, no-break and wide spaces, line breaks and tabs, and in the full-width forms.
 TEST(CheckerCells, NoCsvFieldIsAFormula) {
     const std::vector<std::string> formulas = {
         "=1+1",       " =1+1",      "  +1+1", "-1+1",       "@SUM(1+1)", "\u00a0=1+1",
@@ -446,10 +478,11 @@ TEST(CheckerCells, NoCsvFieldIsAFormula) {
         Row row;
         row.file = f + ".belegix";
         row.status = Status::Checked;
-        row.summary.name = f;
+        const bool typed = plan::TextProblem(Control::MaskEdit1, f).empty();
+        if (typed) row.summary.name = f;
         const auto records = ReadCsv(CsvLine(row));
         ASSERT_EQ(records.size(), 1u);
-        for (std::size_t i : {0u, 1u}) {
+        for (std::size_t i = 0; i < (typed ? 2u : 1u); ++i) {
             EXPECT_FALSE(computed(records[0][i])) << records[0][i];
             EXPECT_NE(records[0][i].find("1+1"), std::string::npos);  // the text itself stays
         }
@@ -513,7 +546,8 @@ TEST_F(Checker, AFileNamedLikeAnOptionIsCheckedAfterTheDoubleDash) {
 #ifdef BELEGIX_CHECK_EXE
 // belegix-check.exe under wine gives the Linux program's output on the same plans, line ends
 // aside: umlauts in the names of the files and the folder, a file whose plan ends in a Ctrl-Z
-// byte followed by more text (read in binary it is no plan), hostile names in the table.
+// byte followed by more text (read in binary it is no plan), a wide name, a file name with a bidi
+// override and a stored class with a terminal escape in the table.
 TEST_F(Checker, WindowsProgramUnderWineGivesTheLinuxOutput) {
     const std::string wine = BELEGIX_WINE;
     if (wine.empty() || std::system((wine + " --version >/dev/null 2>&1").c_str()) != 0)
@@ -521,11 +555,11 @@ TEST_F(Checker, WindowsProgramUnderWineGivesTheLinuxOutput) {
     const fs::path plans = dir_ / "Abgaben Jahrgang 11 (Größe)";
     fs::create_directories(plans);
     fs::copy_file(dir_ / "a_good.belegix", plans / "Müller, Jörg.belegix");
-    fs::copy_file(dir_ / "b_edited.belegix", plans / "Ölçek_李.belegix");
+    fs::copy_file(dir_ / kEdited, plans / "Ölçek_李.belegix");
     fs::copy_file(dir_ / "c_broken.belegix", plans / "zoë.belegix");
     Write(plans / "strg-z.belegix", good_ + "\x1a" + "}");
-    Write(plans / "wide.belegix",
-          test::PlanFileText(test::PassB("名前\u3000\u202eSUPER!", "Jo\u0308rg", "Q1", true)));
+    Write(plans / "wide\u202e.belegix",
+          test::PlanFileText(test::PassB("名前\u3000\u200bSUPER!", "Jo\u0308rg", "Q1", true)));
 
     const std::string env = "cd '" + dir_.string() + "' && WINEPREFIX='" +
                             (dir_ / "wine").string() + "' WINEDEBUG=-all ";
