@@ -2,12 +2,19 @@
 // and the reason, and the window (plan, controls, title, undo history) exactly as it was.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
 
+#include "qt/widgets.h"
 #include "tests/qt/window_harness.h"
 #include "tools/drive/dump.h"
 
@@ -110,6 +117,73 @@ TEST_F(PlanFiles, AFailedSaveLeavesTheOldFileAndThePlan) {
     }
     EXPECT_TRUE(QFileInfo(Path("ordner.belegix/innen")).isDir());
     EXPECT_FALSE(QFileInfo::exists(Path("fehlt")));
+}
+
+}  // namespace
+}  // namespace belegix::test
+
+namespace belegix::test {
+namespace {
+
+// Lets a press (an animated click) and a choice (after the reply to the screen reader) finish.
+void Settle() {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 300) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+// What a screen reader does: it presses, toggles and chooses through Qt's accessibility
+// interface, never with the mouse or the keyboard.
+void Press(QWidget* w, const QString& action = QAccessibleActionInterface::pressAction()) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr) << w->objectName().toStdString();
+    a->actionInterface()->doAction(action);
+    Settle();
+}
+
+void Choose(QWidget* combo, int item) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(combo)->child(0);
+    ASSERT_NE(list, nullptr);
+    QAccessibleInterface* option = list->child(item);
+    ASSERT_NE(option, nullptr);
+    ASSERT_NE(option->actionInterface(), nullptr);
+    option->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    Settle();
+}
+
+TEST(AccessibleActions, AreRecordedAndTheSavedPlanReplaysToTheSameWindow) {
+    WindowHarness h;
+    h.Open();
+    MainWindow& win = h.win();
+    using enum Control;
+    Press(win.widget(BitBtnHinweise));
+    auto* profiles = qobject_cast<RadioGroup*>(win.widget(ProfilRadioGroup));
+    ASSERT_NE(profiles, nullptr);
+    Press(profiles->button(2), QAccessibleActionInterface::toggleAction());
+    Press(win.widget(ProfilBitBtn));
+    for (const auto& [box, item] : {std::pair{Lk2Box, 1}, {P3Box, 0}, {P4Box, 8}, {P5Box, 11}})
+        Choose(win.widget(box), item);
+    Press(win.widget(PFachBitBtn));
+    // Step 3 is open: every action reached the door and changed the plan.
+    EXPECT_TRUE(win.door().Usable(AuflagenBitBtn));
+    EXPECT_EQ(win.door().state().PFach[Subject::Ge], 1);
+    EXPECT_GE(win.planStatus().undo, 8);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("screenreader.belegix"));
+    ASSERT_TRUE(win.savePlan(file));
+    const std::string live = drive::DumpJson(win).Dump();
+    const plan::Opened replayed = plan::OpenFile(file.toStdString());
+    ASSERT_EQ(replayed.error, "");
+    EXPECT_TRUE(replayed.differences.empty());
+    EXPECT_EQ(*replayed.plan, win.door().plan());
+    h.Open();
+    ASSERT_TRUE(h.win().openPlan(file));
+    EXPECT_TRUE(drive::DumpJson(h.win()).Dump() == live);
 }
 
 }  // namespace
