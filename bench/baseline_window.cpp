@@ -1,6 +1,7 @@
 // The yardstick for the planner's start-up: a bare Qt window with the same widgets as the
 // planner's design (the same kinds, number, parents, positions, captions and items) and nothing
-// else: no rules, no state, no event wiring, no colours or fonts, no clock, no printer. Ends like
+// else but the same menu bar: no rules, no state, no event wiring, no colours or fonts, no clock,
+// no printer. Ends like
 // the planner's start-up measurement, once the window is active and the event loop is idle.
 #include <QApplication>
 #include <QComboBox>
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
