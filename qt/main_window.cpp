@@ -335,8 +335,19 @@ void MainWindow::userEvent(Control c, Event e) {
         ActivateOnce();
         return;
     }
+    // "  Ende" ends the program: unsaved changes of the plan's file are saved or let go first.
+    // The question is about the file, not the plan, so it is no part of the plan's record.
+    const bool ending = e == Event::Click && c == Control::BeendenBitBtn && door_.Usable(c);
+    if (ending && !askToSave()) {
+        render();
+        return;
+    }
+    // A failed check of the exam subjects starts the plan afresh; undo brings it back.
+    const bool examCheck = e == Event::Click && c == Control::PFachBitBtn;
+    const ChoiceState before = examCheck ? door_.state() : ChoiceState{};
     touched_.push_back(c);
     ++depth_;
+    closeAnswered_ = ending;
     switch (e) {
         case Event::Click:
             door_.Click(c);
@@ -355,6 +366,16 @@ void MainWindow::userEvent(Control c, Event e) {
     }
     --depth_;
     render();
+    closeAnswered_ = false;
+    if (examCheck && !(before == door_.state())) {
+        ChoiceState fresh;
+        ResetState(fresh);
+        fresh.IntSchrittAktiv = door_.state().IntSchrittAktiv;
+        if (fresh == door_.state())
+            showNote(
+                QStringLiteral("Der Plan wurde zurückgesetzt – Strg+Z holt die Auswahl "
+                               "zurück."));
+    }
 }
 
 void MainWindow::ActivateOnce() {
@@ -408,7 +429,13 @@ bool MainWindow::event(QEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    // Closing through the title bar ends the program without asking.
+    // Closing through the title bar ends the program without asking, unless the plan's file has
+    // unsaved changes: then they are saved or let go first ("Abbrechen" keeps the window). The
+    // question was already answered when "  Ende" or "Beenden" closes.
+    if (!closed_ && !closeAnswered_ && depth_ == 0 && !askToSave()) {
+        e->ignore();
+        return;
+    }
     closed_ = true;
     timer_.stop();
     e->accept();
