@@ -474,8 +474,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* w = qobject_cast<QWidget*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(e);
-        if (w && w->isEnabled() && mouse->button() == Qt::LeftButton &&
-            w->rect().contains(mouse->position().toPoint())) {
+        // Buttons report their clicks themselves (`clicked`); the filter watches them only for
+        // Return and Enter, so a mouse click on one is not handed to the door a second time.
+        if (w && !qobject_cast<QAbstractButton*>(w) && w->isEnabled() &&
+            mouse->button() == Qt::LeftButton && w->rect().contains(mouse->position().toPoint())) {
             if (const auto c = view_.ControlOf(w)) userEvent(*c, Event::Click);
         }
     }
