@@ -344,7 +344,7 @@ void MainWindow::userEvent(Control c, Event e) {
     }
     // A failed check of the exam subjects starts the plan afresh; undo brings it back.
     const bool examCheck = e == Event::Click && c == Control::PFachBitBtn;
-    const ChoiceState before = examCheck ? door_.state() : ChoiceState{};
+    const int profileBefore = door_.window().at(Control::ProfilRadioGroup).index;
     touched_.push_back(c);
     ++depth_;
     closeAnswered_ = ending;
@@ -367,15 +367,10 @@ void MainWindow::userEvent(Control c, Event e) {
     --depth_;
     render();
     closeAnswered_ = false;
-    if (examCheck && !(before == door_.state())) {
-        ChoiceState fresh;
-        ResetState(fresh);
-        fresh.IntSchrittAktiv = door_.state().IntSchrittAktiv;
-        if (fresh == door_.state())
-            showNote(
-                QStringLiteral("Der Plan wurde zurückgesetzt – Strg+Z holt die Auswahl "
-                               "zurück."));
-    }
+    // The check started afresh when the profile the student had chosen is gone.
+    if (examCheck && profileBefore >= 0 && door_.window().at(Control::ProfilRadioGroup).index < 0)
+        showNote(
+            QStringLiteral("Der Plan wurde zurückgesetzt – Strg+Z holt die Auswahl zurück."));
 }
 
 void MainWindow::ActivateOnce() {

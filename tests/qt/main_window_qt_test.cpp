@@ -117,6 +117,37 @@ TEST(MainWindowQt, BeendenAsksToSaveFirst) {
     QFile::remove(file);
 }
 
+// A failed check of the exam subjects starts the plan afresh and says, without a box, that undo
+// brings the choices back; it does.
+TEST(MainWindowQt, ResetByTheExamCheckIsNotedAndUndone) {
+    RecordingBoxes boxes;
+    test::NullPrinter printer;
+    MainWindow win(boxes, printer);
+    win.show();
+    Activate(win);
+    const auto pick = [&win](Control c, int index) {
+        win.view().SetItemIndex(c, index);
+        win.userEvent(c, Event::Change);
+    };
+    win.userEvent(Control::BitBtnHinweise, Event::Click);
+    pick(Control::ProfilRadioGroup, 0);
+    win.userEvent(Control::ProfilBitBtn, Event::Click);
+    // Three foreign languages among the exam subjects: refused.
+    pick(Control::Lk1Box, 0);
+    pick(Control::Lk2Box, 2);
+    pick(Control::P3Box, 3);
+    pick(Control::P4Box, 3);
+    pick(Control::P5Box, 4);
+    EXPECT_TRUE(win.note().isEmpty());
+    const std::size_t shown = boxes.shown.size();
+    win.userEvent(Control::PFachBitBtn, Event::Click);
+    ASSERT_GT(boxes.shown.size(), shown);
+    EXPECT_EQ(win.view().ItemIndex(Control::Lk2Box), -1);
+    EXPECT_TRUE(win.note().contains(QStringLiteral("Strg+Z")));
+    ASSERT_TRUE(win.undo());
+    EXPECT_EQ(win.view().ItemIndex(Control::Lk2Box), 2);
+}
+
 TEST(MainWindowQt, ObjectNamesAndFixedSize) {
     RecordingBoxes boxes;
     test::NullPrinter printer;
