@@ -257,8 +257,8 @@ void MainWindow::keepRecoveryIn(const QString& path) {
             recovered_ = earlier->text;
             recoveredAt_ = earlier->written;
             showNote(
-                QStringLiteral("Der zuletzt bearbeitete Plan lässt sich über Datei → "
-                               "„Letzten Plan wiederherstellen“ zurückholen."));
+                QStringLiteral("Datei → „Letzten Plan wiederherstellen“ holt Deinen letzten "
+                               "Plan zurück."));
         }
     }
     updateRestoreItem();
@@ -323,7 +323,9 @@ void MainWindow::updateRestoreItem() {
 void MainWindow::showNote(const QString& text) {
     if (note_ == nullptr) return;
     note_->setToolTip(text);
-    note_->setText(note_->fontMetrics().elidedText(text, Qt::ElideMiddle, note_->maximumWidth()));
+    const int room = note_->maximumWidth() - note_->contentsMargins().left() -
+                     note_->contentsMargins().right() - 4;
+    note_->setText(note_->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
     note_->show();
     noteTimer_.start();
 }
