@@ -1,9 +1,12 @@
 #include "app/program.h"
 
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QString>
 #include <QTimer>
 
 #include "qt/file_dialogs.h"
+#include "qt/recovery.h"
 
 namespace belegix {
 
@@ -17,6 +20,20 @@ Planner::Planner() : window_(boxes_, printer_) {
             QString::fromStdString(window_.view().Text(Control::MaskEdit1)),
             QString::fromStdString(window_.view().Text(Control::MaskEdit2)));
     });
+    printer_.SetOnDone([this](const QString& where) { window_.showNote(where); });
+    window_.keepRecoveryIn(RecoveryPath());
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ends: unsaved changes of the plan's file are saved or let go first,
+    // where the session lets the program ask; the recovery file holds the plan in any case.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
+                     [this](QSessionManager& session) {
+                         if (session.allowsInteraction()) {
+                             const bool go = window_.askToSave();
+                             session.release();
+                             if (!go) session.cancel();
+                         }
+                     });
+#endif
 }
 
 namespace {

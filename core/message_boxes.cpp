@@ -23,6 +23,15 @@ BoxRequest PlainBox(const std::string& text) {
     return {BoxKind::Plain, std::string(kAppTitle), text, {DlgResult::Ok}};
 }
 
+BoxRequest SaveQuestionBox(const std::string& fileName) {
+    return {BoxKind::Confirmation,
+            "Bestätigung",
+            "Der Plan „" + fileName +
+                "“ hat Änderungen, die noch nicht gespeichert sind.\n\nSollen die Änderungen "
+                "gespeichert werden?",
+            {DlgResult::Save, DlgResult::Discard, DlgResult::Cancel}};
+}
+
 std::string MissingFontsText(const std::vector<std::string>& fonts) {
     std::string text = "\nAuf diesem Rechner fehlen Schriften, die das Programm braucht:\n";
     for (const std::string& font : fonts) text += "   " + font + "\n";
@@ -44,6 +53,12 @@ std::string_view AnswerWord(DlgResult r) {
             return "OK";
         case DlgResult::Closed:
             return "Closed";
+        case DlgResult::Save:
+            return "Save";
+        case DlgResult::Discard:
+            return "Discard";
+        case DlgResult::Cancel:
+            return "Cancel";
     }
     return "Closed";
 }

@@ -20,7 +20,7 @@ struct BoxRequest {
     BoxKind kind = BoxKind::Plain;
     std::string caption;
     std::string text;
-    std::vector<DlgResult> buttons;  // Yes, No, Ok in display order
+    std::vector<DlgResult> buttons;  // Yes, No, Ok (or Save, Discard, Cancel) in display order
 };
 
 class MessageBoxes {
@@ -36,11 +36,15 @@ BoxRequest MessageDlgBox(const std::string& text, DlgType type, DlgButtons butto
 // The box of a ShowMessage call: no icon, the application title as caption, OK.
 BoxRequest PlainBox(const std::string& text);
 
+// Whether the unsaved changes of the plan in the file `fileName` are saved before it is closed or
+// replaced: Save, Discard or Cancel.
+BoxRequest SaveQuestionBox(const std::string& fileName);
+
 // The information shown at start when fonts of the design are not installed; `fonts` names
 // each missing one ("Arial (oder Liberation Sans)").
 std::string MissingFontsText(const std::vector<std::string>& fonts);
 
-// "Yes", "No", "OK" (and "Closed").
+// "Yes", "No", "OK", "Save", "Discard", "Cancel" (and "Closed").
 std::string_view AnswerWord(DlgResult r);
 
 // The text as shown on screen: a carriage return that is not followed by a line feed starts a

@@ -86,7 +86,8 @@ std::optional<Colour> ColourFromWord(std::string_view word);
 enum class DlgType { Information, Confirmation };
 enum class DlgButtons { Ok, YesNo };
 // Closed is any way of leaving a box other than its buttons (Escape, the title bar).
-enum class DlgResult { Ok, Yes, No, Closed };
+// Save, Discard and Cancel answer the question whether to save a plan before it is closed.
+enum class DlgResult { Ok, Yes, No, Closed, Save, Discard, Cancel };
 
 // The plan grid: 7 columns by 21 rows, row 0 the header.
 inline constexpr int kGridColumns = 7;

@@ -335,8 +335,19 @@ void MainWindow::userEvent(Control c, Event e) {
         ActivateOnce();
         return;
     }
+    // "  Ende" ends the program: unsaved changes of the plan's file are saved or let go first.
+    // The question is about the file, not the plan, so it is no part of the plan's record.
+    const bool ending = e == Event::Click && c == Control::BeendenBitBtn && door_.Usable(c);
+    if (ending && !askToSave()) {
+        render();
+        return;
+    }
+    // A failed check of the exam subjects starts the plan afresh; undo brings it back.
+    const bool examCheck = e == Event::Click && c == Control::PFachBitBtn;
+    const int profileBefore = door_.window().at(Control::ProfilRadioGroup).index;
     touched_.push_back(c);
     ++depth_;
+    closeAnswered_ = ending;
     switch (e) {
         case Event::Click:
             door_.Click(c);
@@ -355,6 +366,11 @@ void MainWindow::userEvent(Control c, Event e) {
     }
     --depth_;
     render();
+    closeAnswered_ = false;
+    // The check started afresh when the profile the student had chosen is gone.
+    if (examCheck && profileBefore >= 0 && door_.window().at(Control::ProfilRadioGroup).index < 0)
+        showNote(
+            QStringLiteral("Der Plan wurde zurückgesetzt – Strg+Z holt die Auswahl zurück."));
 }
 
 void MainWindow::ActivateOnce() {
@@ -408,7 +424,13 @@ bool MainWindow::event(QEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    // Closing through the title bar ends the program without asking.
+    // Closing through the title bar ends the program without asking, unless the plan's file has
+    // unsaved changes: then they are saved or let go first ("Abbrechen" keeps the window). The
+    // question was already answered when "  Ende" or "Beenden" closes.
+    if (!closed_ && !closeAnswered_ && depth_ == 0 && !askToSave()) {
+        e->ignore();
+        return;
+    }
     closed_ = true;
     timer_.stop();
     e->accept();
@@ -447,8 +469,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* w = qobject_cast<QWidget*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(e);
-        if (w && w->isEnabled() && mouse->button() == Qt::LeftButton &&
-            w->rect().contains(mouse->position().toPoint())) {
+        // Buttons report their clicks themselves (`clicked`); the filter watches them only for
+        // Return and Enter, so a mouse click on one is not handed to the door a second time.
+        if (w && !qobject_cast<QAbstractButton*>(w) && w->isEnabled() &&
+            mouse->button() == Qt::LeftButton && w->rect().contains(mouse->position().toPoint())) {
             if (const auto c = view_.ControlOf(w)) userEvent(*c, Event::Click);
         }
     }

@@ -25,6 +25,7 @@
 
 class QAction;
 class QApplication;
+class QLabel;
 class QMenuBar;
 
 namespace belegix {
@@ -103,6 +104,26 @@ class MainWindow : public QWidget {
     bool savePlan(const QString& file);
     bool openPlan(const QString& file);
     PlanStatus planStatus() const;
+    // When the plan belongs to a file and has unsaved changes, asks whether to save them first
+    // ("Speichern", "Nicht speichern", "Abbrechen"). True when the plan may be closed or
+    // replaced now: nothing unsaved, saved, or discarded; false for "Abbrechen" or a failed save.
+    bool askToSave();
+
+    // Keeps the plan in the recovery file `path` after every change (qt/recovery.h). A plan
+    // found there from an earlier run is offered by Datei → "Letzten Plan wiederherstellen"
+    // and named by a short note; it is not loaded, and the file keeps it until this run's plan
+    // has its first step.
+    void keepRecoveryIn(const QString& path);
+    // "Letzten Plan wiederherstellen": the plan of the earlier run becomes the current plan, as
+    // when it is opened from a file, with its steps to undo; it belongs to no file. False when
+    // there is none, or the student kept the unsaved plan.
+    bool restoreRecovered();
+    bool canRestore() const;
+
+    // A short note in the menu bar's free corner, gone after a few seconds; no box, nothing
+    // waits for it. `note()` is the note shown now (empty for none).
+    void showNote(const QString& text);
+    QString note() const;
     // The student's actions since program start (or since the opened plan's start).
     const std::vector<plan::Action>& actions() const { return door_.record(); }
     void setFileDialogs(FileDialogs* dialogs) { dialogs_ = dialogs; }
@@ -141,6 +162,8 @@ class MainWindow : public QWidget {
     void saveByMenu();
     void saveAsByDialog();
     void quitByMenu();
+    void keepRecovery();
+    void updateRestoreItem();
     void showAbout();
 
     void build();
@@ -172,6 +195,16 @@ class MainWindow : public QWidget {
     QMenuBar* menuBar_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    QAction* restoreAction_ = nullptr;
+    QLabel* note_ = nullptr;
+    QTimer noteTimer_;
+    QString recoveryPath_;
+    std::optional<std::string> recovered_;  // the earlier run's plan, while it is offered
+    QDateTime recoveredAt_;
+    std::vector<plan::Action> kept_;  // the record as last written to the recovery file
+    bool keptOnce_ = false;
+    bool keepFailed_ = false;
+    bool closeAnswered_ = false;  // the save question was answered for the close under way
     QWidget* client_ = nullptr;
     FileDialogs* dialogs_ = nullptr;
     QString file_;

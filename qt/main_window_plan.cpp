@@ -1,23 +1,26 @@
 // The window's plan: the record of the student's actions, undo and redo, the plan file and the
 // menu bar through which the student reaches them.
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "core/design.h"
 #include "core/rules/window.h"
 #include "qt/file_errors.h"
 #include "qt/guide.h"
 #include "qt/main_window.h"
+#include "qt/recovery.h"
 #include "qt/widgets.h"
 
 namespace belegix {
@@ -35,7 +38,6 @@ bool OwnVisible(const QWidget* w) {
     return !(w->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
              w->testAttribute(Qt::WA_WState_Hidden));
 }
-
 
 }  // namespace
 
@@ -145,6 +147,7 @@ void MainWindow::render() {
     if (target.closed && !closed_) close();
     updateTitle();
     updateMenu();
+    keepRecovery();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -220,7 +223,115 @@ bool MainWindow::savePlan(const QString& file) {
     file_ = path;
     door_.MarkSaved();
     updateTitle();
+    showNote(QStringLiteral("Gespeichert: ") + path);
     return true;
+}
+
+bool MainWindow::askToSave() {
+    if (!planStatus().unsaved) return true;
+    // While the question is open, nothing the widgets report is an action of the student.
+    ++depth_;
+    const DlgResult answer =
+        boxes_.Show(SaveQuestionBox(QFileInfo(file_).fileName().toStdString()));
+    --depth_;
+    switch (answer) {
+        case DlgResult::Save:
+            return savePlan(file_);
+        case DlgResult::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The recovery file
+
+void MainWindow::keepRecoveryIn(const QString& path) {
+    recoveryPath_ = path;
+    recovered_.reset();
+    if (const auto earlier = ReadRecovery(path)) {
+        // Offered only when it holds a plan that differs from the empty start.
+        plan::Planning probe;
+        if (probe.Open(earlier->text).error.empty() && probe.UndoCount() > 0) {
+            recovered_ = earlier->text;
+            recoveredAt_ = earlier->written;
+            showNote(
+                QStringLiteral("Datei → „Letzten Plan wiederherstellen“ holt Deinen letzten "
+                               "Plan zurück."));
+        }
+    }
+    updateRestoreItem();
+}
+
+void MainWindow::keepRecovery() {
+    // Only what changed is written, and nothing before this run's first step: until then the
+    // file keeps the earlier run's plan.
+    if (recoveryPath_.isEmpty() || door_.record() == kept_) return;
+    if (!keptOnce_ && door_.UndoCount() == 0) return;
+    const std::string error = WriteDurably(
+        recoveryPath_,
+        door_.FileText(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString()));
+    if (!error.empty()) {
+        // Said once; the plan itself goes on, and the next change tries again.
+        if (!keepFailed_)
+            showNote(QStringLiteral("Die Sicherungskopie des Plans ließ sich nicht schreiben: ") +
+                     Q(error));
+        keepFailed_ = true;
+        return;
+    }
+    keepFailed_ = false;
+    keptOnce_ = true;
+    kept_ = door_.record();
+}
+
+bool MainWindow::canRestore() const {
+    return recovered_.has_value();
+}
+
+bool MainWindow::restoreRecovered() {
+    if (!recovered_ || depth_ > 0 || !askToSave()) return false;
+    ++depth_;
+    const plan::Planning::OpenResult opened = door_.Open(*recovered_);
+    --depth_;
+    if (!opened.error.empty()) {
+        informFile("Der letzte Plan lässt sich nicht wiederherstellen:\n\n" + opened.error +
+                   "\n\nDer bisherige Plan bleibt, wie er war.");
+        return false;
+    }
+    file_.clear();
+    render();
+    showNote(
+        QStringLiteral("Der letzte Plan ist wiederhergestellt; Strg+Z nimmt seine Schritte "
+                       "zurück."));
+    return true;
+}
+
+void MainWindow::updateRestoreItem() {
+    if (restoreAction_ == nullptr) return;
+    restoreAction_->setEnabled(recovered_.has_value());
+    restoreAction_->setText(
+        recovered_ ? QStringLiteral("Letzten Plan wiederherstellen (%1)")
+                         .arg(QLocale(QLocale::German)
+                                  .toString(recoveredAt_, QStringLiteral("d.M.yyyy, HH:mm")))
+                   : QStringLiteral("Letzten Plan wiederherstellen"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Notes
+
+void MainWindow::showNote(const QString& text) {
+    if (note_ == nullptr) return;
+    note_->setToolTip(text);
+    const int room = note_->maximumWidth() - note_->contentsMargins().left() -
+                     note_->contentsMargins().right() - 4;
+    note_->setText(note_->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+    note_->show();
+    noteTimer_.start();
+}
+
+QString MainWindow::note() const {
+    return note_ != nullptr && note_->isVisible() ? note_->toolTip() : QString();
 }
 
 bool MainWindow::openPlan(const QString& file) {
@@ -270,6 +381,9 @@ void MainWindow::buildMenu() {
     QAction* saveAs = file->addAction(QStringLiteral("Plan speichern unter…"), this,
                                       [this] { saveAsByDialog(); });
     saveAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    restoreAction_ = file->addAction(QStringLiteral("Letzten Plan wiederherstellen"), this,
+                                     [this] { restoreRecovered(); });
+    restoreAction_->setEnabled(false);
     file->addSeparator();
     file->addAction(QStringLiteral("Beenden"), this, [this] { quitByMenu(); });
 
@@ -285,6 +399,17 @@ void MainWindow::buildMenu() {
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Hilfe"));
     AddGuideAction(help, this);
     help->addAction(QStringLiteral("Über Belegix-LiH"), this, [this] { showAbout(); });
+    // Notes in the bar's free right corner: the status bar's panels stay as they are.
+    note_ = new QLabel(menuBar_);
+    note_->setTextFormat(Qt::PlainText);
+    note_->setMaximumWidth(design::kClientWidth - 260);
+    note_->setContentsMargins(0, 0, 8, 0);
+    note_->hide();
+    menuBar_->setCornerWidget(note_, Qt::TopRightCorner);
+    noteTimer_.setSingleShot(true);
+    noteTimer_.setInterval(8000);
+    connect(&noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
+
     // The shortcuts work while the menus are closed, also over the intro screen.
     for (QAction* a : {open, save, saveAs, undoAction, redoAction}) {
         a->setShortcutContext(Qt::WindowShortcut);
@@ -297,6 +422,7 @@ void MainWindow::openByDialog() {
     const QString folder = file_.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : QFileInfo(file_).absolutePath();
+    if (!askToSave()) return;
     if (const auto chosen = dialogs_->OpenName(folder)) openPlan(*chosen);
 }
 
@@ -319,9 +445,11 @@ void MainWindow::saveAsByDialog() {
 
 void MainWindow::quitByMenu() {
     // The same questions as "  Ende"; a menu command, so no action of the plan.
-    if (depth_ > 0) return;
+    if (depth_ > 0 || !askToSave()) return;
     ++depth_;
+    closeAnswered_ = true;
     QuitAfterAsking(view_);
+    closeAnswered_ = false;
     --depth_;
 }
 

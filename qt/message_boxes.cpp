@@ -16,6 +16,9 @@ DlgResult QtMessageBoxes::Show(const BoxRequest& box) {
         if (r == DlgResult::Yes) buttons |= QMessageBox::Yes;
         if (r == DlgResult::No) buttons |= QMessageBox::No;
         if (r == DlgResult::Ok) buttons |= QMessageBox::Ok;
+        if (r == DlgResult::Save) buttons |= QMessageBox::Save;
+        if (r == DlgResult::Discard) buttons |= QMessageBox::Discard;
+        if (r == DlgResult::Cancel) buttons |= QMessageBox::Cancel;
     }
 
     // Shown as plain text: leading line breaks and trailing blanks stay, and a lone carriage
@@ -28,6 +31,12 @@ DlgResult QtMessageBoxes::Show(const BoxRequest& box) {
             return DlgResult::No;
         case QMessageBox::Ok:
             return DlgResult::Ok;
+        case QMessageBox::Save:
+            return DlgResult::Save;
+        case QMessageBox::Discard:
+            return DlgResult::Discard;
+        case QMessageBox::Cancel:
+            return DlgResult::Cancel;
         default:
             return DlgResult::Closed;
     }

@@ -267,7 +267,13 @@ std::optional<std::string> QtPrintStream::Close() {
                     .arg(printer_->printerName())
                     .toStdString();
     }
+    QString done;
+    if (!error && pdfWriter_)
+        done = QStringLiteral("Als PDF gespeichert: %1").arg(pdfTarget_);
+    else if (!error && printer_)
+        done = QStringLiteral("Gedruckt auf „%1“").arg(printer_->printerName());
     Reset();
+    if (!done.isEmpty() && onDone_) onDone_(done);
     return error;
 }
 

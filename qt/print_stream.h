@@ -36,6 +36,9 @@ class QtPrintStream : public PrintStream {
     void SetPdfFile(const QString& file) { pdfFile_ = file; }
     // Where no printer is installed, the save dialog proposes the file name this gives.
     void SetFileNameProposal(std::function<QString()> proposal) { proposal_ = std::move(proposal); }
+    // Told, after a document reached the printer or its PDF file, where it went ("Gedruckt auf
+    // „Drucker“", "Als PDF gespeichert: DATEI").
+    void SetOnDone(std::function<void(const QString&)> onDone) { onDone_ = std::move(onDone); }
 
     std::optional<std::string> Open() override;
     void SetFontName(const std::string& family) override;
@@ -77,6 +80,7 @@ class QtPrintStream : public PrintStream {
     QWidget* dialogParent_;
     QString pdfFile_;
     std::function<QString()> proposal_;
+    std::function<void(const QString&)> onDone_;
 
     // A document goes to a printer, or into memory and from there whole into a PDF file, so
     // that a failed write is noticed and leaves no damaged file.

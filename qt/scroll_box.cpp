@@ -68,6 +68,10 @@ void CaptionButtons(QMessageBox::StandardButtons buttons,
     if (buttons.testFlag(QMessageBox::Yes)) button(QMessageBox::Yes)->setText("&Ja");
     if (buttons.testFlag(QMessageBox::No)) button(QMessageBox::No)->setText("&Nein");
     if (buttons.testFlag(QMessageBox::Ok)) button(QMessageBox::Ok)->setText("OK");
+    if (buttons.testFlag(QMessageBox::Save)) button(QMessageBox::Save)->setText("&Speichern");
+    if (buttons.testFlag(QMessageBox::Discard))
+        button(QMessageBox::Discard)->setText("&Nicht speichern");
+    if (buttons.testFlag(QMessageBox::Cancel)) button(QMessageBox::Cancel)->setText("Abbrechen");
 }
 
 }  // namespace
@@ -117,7 +121,9 @@ ScrollingMessageBox::ScrollingMessageBox(QWidget* parent, QMessageBox::Icon icon
     scroll_->setBackgroundRole(QPalette::Window);
 
     auto* box = new QDialogButtonBox(this);
-    for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok})
+    for (QMessageBox::StandardButton b :
+         {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Save,
+          QMessageBox::Discard, QMessageBox::Cancel})
         if (buttons.testFlag(b)) box->addButton(static_cast<QDialogButtonBox::StandardButton>(b));
     CaptionButtons(buttons, [box](QMessageBox::StandardButton b) -> QAbstractButton* {
         return box->button(static_cast<QDialogButtonBox::StandardButton>(b));

@@ -2,8 +2,11 @@
 // activations do not; closing through the title bar asks nothing.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
@@ -70,6 +73,79 @@ TEST(MainWindowQt, TitleBarCloseAsksNothing) {
     EXPECT_TRUE(win.close());
     EXPECT_TRUE(win.closed());
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Datei → "Beenden" with unsaved changes of the plan's file: the save question before the
+// program's own question; "Abbrechen" asks nothing more and keeps the window, "Speichern" saves.
+TEST(MainWindowQt, BeendenAsksToSaveFirst) {
+    struct Answering : MessageBoxes {
+        std::vector<BoxRequest> shown;
+        DlgResult save = DlgResult::Cancel;
+        DlgResult Show(const BoxRequest& box) override {
+            shown.push_back(box);
+            return box.buttons.front() == DlgResult::Save ? save : box.buttons.front();
+        }
+    } boxes;
+    test::NullPrinter printer;
+    MainWindow win(boxes, printer);
+    win.show();
+    Activate(win);
+    QAction* beenden = nullptr;
+    for (QAction* a : win.findChildren<QAction*>())
+        if (a->text() == QStringLiteral("Beenden")) beenden = a;
+    ASSERT_NE(beenden, nullptr);
+    const QString file = QDir::temp().filePath(QStringLiteral("belegix-beenden-test.belegix"));
+    win.userEvent(Control::BitBtnHinweise, Event::Click);
+    ASSERT_TRUE(win.savePlan(file));
+    win.userEvent(Control::ResetBitBtn, Event::Click);
+    ASSERT_TRUE(win.planStatus().unsaved);
+    boxes.shown.clear();
+
+    beenden->trigger();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].buttons,
+              (std::vector<DlgResult>{DlgResult::Save, DlgResult::Discard, DlgResult::Cancel}));
+    EXPECT_FALSE(win.closed());
+    EXPECT_TRUE(win.planStatus().unsaved);
+
+    boxes.save = DlgResult::Save;
+    beenden->trigger();
+    ASSERT_GE(boxes.shown.size(), 3u);  // the save question, then "Beenden"'s own questions
+    EXPECT_EQ(boxes.shown[2].buttons, (std::vector<DlgResult>{DlgResult::Yes, DlgResult::No}));
+    EXPECT_FALSE(win.planStatus().unsaved);
+    EXPECT_TRUE(win.closed());
+    QFile::remove(file);
+}
+
+// A failed check of the exam subjects starts the plan afresh and says, without a box, that undo
+// brings the choices back; it does.
+TEST(MainWindowQt, ResetByTheExamCheckIsNotedAndUndone) {
+    RecordingBoxes boxes;
+    test::NullPrinter printer;
+    MainWindow win(boxes, printer);
+    win.show();
+    Activate(win);
+    const auto pick = [&win](Control c, int index) {
+        win.view().SetItemIndex(c, index);
+        win.userEvent(c, Event::Change);
+    };
+    win.userEvent(Control::BitBtnHinweise, Event::Click);
+    pick(Control::ProfilRadioGroup, 0);
+    win.userEvent(Control::ProfilBitBtn, Event::Click);
+    // Three foreign languages among the exam subjects: refused.
+    pick(Control::Lk1Box, 0);
+    pick(Control::Lk2Box, 2);
+    pick(Control::P3Box, 3);
+    pick(Control::P4Box, 3);
+    pick(Control::P5Box, 4);
+    EXPECT_TRUE(win.note().isEmpty());
+    const std::size_t shown = boxes.shown.size();
+    win.userEvent(Control::PFachBitBtn, Event::Click);
+    ASSERT_GT(boxes.shown.size(), shown);
+    EXPECT_EQ(win.view().ItemIndex(Control::Lk2Box), -1);
+    EXPECT_TRUE(win.note().contains(QStringLiteral("Strg+Z")));
+    ASSERT_TRUE(win.undo());
+    EXPECT_EQ(win.view().ItemIndex(Control::Lk2Box), 2);
 }
 
 TEST(MainWindowQt, ObjectNamesAndFixedSize) {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 #include "core/message_boxes.h"
 #include "qt/message_boxes.h"
@@ -66,6 +67,30 @@ TEST(MessageBoxKeys, ButtonsAreCaptionedJaAndNein) {
     EXPECT_EQ(boxes.Show(Question("Frage")), DlgResult::No);
     EXPECT_TRUE(captions.contains("&Ja")) << captions.join(",").toStdString();
     EXPECT_TRUE(captions.contains("&Nein")) << captions.join(",").toStdString();
+}
+
+// The question before closing a plan with unsaved changes: German buttons; Alt+S saves, Alt+N
+// lets the changes go, Escape cancels.
+TEST(MessageBoxKeys, TheSaveQuestionAnswersInGerman) {
+    QWidget parent;
+    parent.show();
+    QtMessageBoxes boxes(&parent);
+    for (const auto& [key, mods, answer] :
+         {std::tuple{Qt::Key_S, Qt::AltModifier, DlgResult::Save},
+          std::tuple{Qt::Key_N, Qt::AltModifier, DlgResult::Discard},
+          std::tuple{Qt::Key_Escape, Qt::NoModifier, DlgResult::Cancel}}) {
+        QStringList captions;
+        QTimer::singleShot(0, [&captions, key, mods] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            captions = Captions(box);
+            QApplication::setActiveWindow(box);
+            QTest::keyClick(box, key, mods);
+        });
+        EXPECT_EQ(boxes.Show(SaveQuestionBox("plan.belegix")), answer);
+        captions.sort();
+        EXPECT_EQ(captions, (QStringList{"&Nicht speichern", "&Speichern", "Abbrechen"}));
+    }
 }
 
 TEST(MessageBoxKeys, EscapeAnswersNo) {

@@ -198,8 +198,12 @@ TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
     FillPlan(v);
     QtPrintStream out;
     const QString saved = File("saved.pdf"), fresh = File("fresh.pdf");
+    // The window's note after a print names the file; a failed write gets none.
+    QStringList notes;
+    out.SetOnDone([&notes](const QString& note) { notes << note; });
     out.SetPdfFile(saved);
     ASSERT_EQ(WritePlanPage(v, out), std::nullopt);
+    EXPECT_EQ(notes, QStringList{"Als PDF gespeichert: " + saved});
     const QByteArray before = Contents(saved);
     ASSERT_TRUE(before.startsWith("%PDF") && before.trimmed().endsWith("%%EOF"));
 
@@ -220,9 +224,11 @@ TEST_F(QtPrint, AWriteThatFailsHalfwayLeavesNoDamagedFile) {
               QStringList{"saved.pdf"});
 
     // With room again the same stream prints.
+    EXPECT_EQ(notes.size(), 1);
     out.SetPdfFile(fresh);
     EXPECT_EQ(WritePlanPage(v, out), std::nullopt);
     EXPECT_TRUE(Contents(fresh).trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(notes.value(1), "Als PDF gespeichert: " + fresh);
 }
 
 // A device that takes no byte (/dev/full): the student gets the error in a box, the panel is

@@ -1,9 +1,11 @@
 // belegix-drive: opens the real planner window offscreen, runs a script of user actions on it
 // and prints what happens as JSON lines (message boxes, printed pages, ignored actions, dumps).
+#include <stdlib.h>
 #include <QApplication>
 #include <QDateTime>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -13,6 +15,7 @@
 #include "core/choice_state.h"
 #include "core/design.h"
 #include "qt/main_window.h"
+#include "qt/recovery.h"
 #include "tools/drive/dump.h"
 #include "tools/drive/json_writer.h"
 #include "tools/drive/pdf.h"
@@ -26,8 +29,20 @@ void Emit(const Json& line) {
     std::cout << line.Dump() << '\n' << std::flush;
 }
 
+// The folder of the program's recovery file, made at start and removed at exit, so that no
+// run sees another run's plan.
+std::string recoveryHome;
+
+void RemoveRecoveryHome() {
+    if (recoveryHome.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(recoveryHome, ignored);
+    recoveryHome.clear();
+}
+
 // Ends the driver at once: the window and its handlers are left as they are.
 [[noreturn]] void Fail(int status, const std::string& message) {
+    RemoveRecoveryHome();
     std::cout << std::flush;
     std::cerr << "belegix-drive: " << message << '\n' << std::flush;
     std::fflush(nullptr);
@@ -79,6 +94,11 @@ int Main(int argc, char* argv[]) {
         if (cmd.op == Op::Key && Driver::ParseKeys(cmd.text).isEmpty())
             Fail(2, "line " + std::to_string(cmd.line) + ": unknown keys \"" + cmd.text + "\"");
 
+    std::string home = (std::filesystem::temp_directory_path() / "belegix-drive-XXXXXX").string();
+    if (::mkdtemp(home.data()) == nullptr) Fail(2, "cannot make a folder for the recovery file");
+    recoveryHome = home;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home));
+
     // Headless unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQt);
@@ -92,6 +112,7 @@ int Main(int argc, char* argv[]) {
     RecordingPrintStream printer(out, std::move(pdfStream));
 
     MainWindow win(boxes, printer);
+    win.keepRecoveryIn(RecoveryPath());
     win.stopTimer();
     win.setClock([] { return QDateTime(QDate(2016, 6, 1), QTime(8, 0, 0)); });
     win.show();
@@ -106,6 +127,7 @@ int Main(int argc, char* argv[]) {
 
     if (boxes.Pending() > 0)
         Fail(3, std::to_string(boxes.Pending()) + " queued answer(s) left unused");
+    RemoveRecoveryHome();
     return 0;
 }
 

@@ -180,8 +180,14 @@ std::optional<Command> ParseLine(std::string_view line, int number, std::string&
                 cmd.answer = DlgResult::No;
             else if (a == "OK")
                 cmd.answer = DlgResult::Ok;
+            else if (a == "Save")
+                cmd.answer = DlgResult::Save;
+            else if (a == "Discard")
+                cmd.answer = DlgResult::Discard;
+            else if (a == "Cancel")
+                cmd.answer = DlgResult::Cancel;
             else {
-                why = "the answer must be Yes, No or OK";
+                why = "the answer must be Yes, No, OK, Save, Discard or Cancel";
                 return std::nullopt;
             }
             if (!noMore()) return std::nullopt;

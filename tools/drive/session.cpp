@@ -162,7 +162,8 @@ bool Driver::Run(const Command& cmd) {
             win_.savePlan(QString::fromStdString(cmd.text));
             break;
         case Op::Open:
-            win_.openPlan(QString::fromStdString(cmd.text));
+            // Unsaved changes of the plan's file are saved or let go first.
+            if (win_.askToSave()) win_.openPlan(QString::fromStdString(cmd.text));
             break;
         case Op::Undo:
             if (!win_.undo()) out_.write(Json::Object().Set("ignored", "undo"));
