@@ -129,6 +129,9 @@ MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* paren
     shown_ = captureWindow();
     render();
 
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(300);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &MainWindow::writeRecovery);
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
     timer_.start();
@@ -433,6 +436,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     }
     closed_ = true;
     timer_.stop();
+    writeRecovery();
     e->accept();
     emit windowClosed();
 }

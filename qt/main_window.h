@@ -163,6 +163,7 @@ class MainWindow : public QWidget {
     void saveAsByDialog();
     void quitByMenu();
     void keepRecovery();
+    void writeRecovery();
     void updateRestoreItem();
     void showAbout();
 
@@ -201,7 +202,8 @@ class MainWindow : public QWidget {
     QString recoveryPath_;
     std::optional<std::string> recovered_;  // the earlier run's plan, while it is offered
     QDateTime recoveredAt_;
-    std::vector<plan::Action> kept_;  // the record as last written to the recovery file
+    std::uint64_t kept_ = 0;  // the revision of the record last written to the recovery file
+    QTimer recoveryTimer_;    // writes the recovery file a moment after the last change
     bool keptOnce_ = false;
     bool keepFailed_ = false;
     bool closeAnswered_ = false;  // the save question was answered for the close under way

@@ -265,9 +265,16 @@ void MainWindow::keepRecoveryIn(const QString& path) {
 }
 
 void MainWindow::keepRecovery() {
+    // A moment after the last change, so that a run of keystrokes is written once and a long
+    // plan is not written whole after every action.
+    if (recoveryPath_.isEmpty() || door_.Revision() == kept_ || recoveryTimer_.isActive()) return;
+    recoveryTimer_.start();
+}
+
+void MainWindow::writeRecovery() {
     // Only what changed is written, and nothing before this run's first step: until then the
     // file keeps the earlier run's plan.
-    if (recoveryPath_.isEmpty() || door_.record() == kept_) return;
+    if (recoveryPath_.isEmpty() || door_.Revision() == kept_) return;
     if (!keptOnce_ && door_.UndoCount() == 0) return;
     const std::string error = WriteDurably(
         recoveryPath_,
@@ -282,7 +289,7 @@ void MainWindow::keepRecovery() {
     }
     keepFailed_ = false;
     keptOnce_ = true;
-    kept_ = door_.record();
+    kept_ = door_.Revision();
 }
 
 bool MainWindow::canRestore() const {

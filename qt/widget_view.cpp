@@ -66,6 +66,7 @@ void QtView::Register(Control c, QWidget* widget) {
     const auto& d = design::Of(c);
     Entry& e = At(c);
     e.widget = widget;
+    controlOf_.insert(widget, c);
     if (!d.parentColour) ApplyColour(c, d.colour);
     ApplyFontColour(c, d.fontColour);
     SetAccessibleName(c,
@@ -144,10 +145,9 @@ QWidget* QtView::Widget(Control c) const {
 }
 
 std::optional<Control> QtView::ControlOf(const QWidget* widget) const {
-    if (widget == nullptr) return std::nullopt;
-    for (Control c : AllControls())
-        if (At(c).widget == widget) return c;
-    return std::nullopt;
+    const auto it = controlOf_.constFind(widget);
+    if (it == controlOf_.constEnd()) return std::nullopt;
+    return *it;
 }
 
 void QtView::ApplyColour(Control c, Colour colour) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -87,6 +88,7 @@ class QtView : public View {
 
     MessageBoxes& boxes_;
     std::array<Entry, kControlCount> entries_{};
+    QHash<const QWidget*, Control> controlOf_;  // every registered widget's control
     std::function<void()> closer_;
     std::function<void()> focusDropped_;
 };

@@ -12,6 +12,12 @@ namespace belegix::plan {
 
 namespace {
 
+// Revisions of records, counted over the whole run.
+std::uint64_t NextRevision() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
 // Actions between two kept plans: an undo replays at most this many.
 constexpr std::size_t kCheckpointEvery = 256;
 
@@ -214,6 +220,7 @@ void Planning::Record(Action a, FileCost cost) {
     costs_.push_back(cost);
     file_.bytes += cost.bytes;
     file_.values += cost.values;
+    revision_ = NextRevision();
     if (history_ && record_.size() % kCheckpointEvery == 0)
         checkpoints_.push_back({record_.size(), plan_});
     // Getting to a control belongs to the step of what is done there.
@@ -279,6 +286,7 @@ void Planning::Rebuild(std::size_t position) {
         Run(a, false);
     }
     plan_.window.status = status;
+    if (record_.size() > position) revision_ = NextRevision();
     while (record_.size() > position) {
         file_.bytes -= costs_.back().bytes;
         file_.values -= costs_.back().values;
@@ -317,6 +325,7 @@ bool Planning::Redo() {
     step.actions.clear();
     stepStart_ = plan_;
     steps_.push_back(std::move(step));
+    revision_ = NextRevision();
     return true;
 }
 

@@ -88,6 +88,9 @@ class Planning {
     const WindowState& window() const { return plan_.window; }
     const ChoiceState& state() const { return plan_.st; }
     const std::vector<Action>& record() const { return record_; }
+    // Changes whenever the record does (a new action, undo, redo, a plan opened); never the same
+    // for two different records of one run.
+    std::uint64_t Revision() const { return revision_; }
     Summary Summarise() const { return plan::Summarise(plan_); }
 
   private:
@@ -135,7 +138,8 @@ class Planning {
     std::uint64_t savedId_ = 0;  // the plan as last saved or opened
     bool hasSaved_ = false;
     bool activated_ = false;
-    bool history_ = true;  // undo steps and kept plans (not for a plan only checked)
+    bool history_ = true;
+    std::uint64_t revision_ = 0;  // undo steps and kept plans (not for a plan only checked)
 };
 
 }  // namespace belegix::plan
