@@ -19,7 +19,7 @@ std::uint64_t NextRevision() {
 }
 
 // Actions between two kept plans: an undo replays at most this many.
-constexpr std::size_t kCheckpointEvery = 256;
+constexpr std::size_t kCheckpointEvery = 512;
 
 std::string Quoted(std::string_view s) {
     return "„" + std::string(s) + "“";
