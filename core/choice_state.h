@@ -94,9 +94,8 @@ extern const std::array<Subject, 8> kZusatz4Subjects;
 // whether the plan may be printed, and the verdict told (empty for none).
 struct Evaluation {
     // Semester1 to Semester4, SemesterD, Kurse_ok, Gsq_ok.
-    std::array<Colour, 7> lights{Colour::Neutral, Colour::Neutral, Colour::Neutral,
-                                 Colour::Neutral, Colour::Neutral, Colour::Neutral,
-                                 Colour::Neutral};
+    std::array<Colour, 7> lights{Colour::Neutral, Colour::Neutral, Colour::Neutral, Colour::Neutral,
+                                 Colour::Neutral, Colour::Neutral, Colour::Neutral};
     bool admissible = false;
     std::string verdict;
     bool operator==(const Evaluation&) const = default;

@@ -110,7 +110,10 @@ void PrepareApplication(QApplication& app) {
 }
 
 MainWindow::MainWindow(MessageBoxes& boxes, PrintStream& printer, QWidget* parent)
-    : QWidget(parent), showing_(boxes, *this), boxes_(boxes), view_(showing_),
+    : QWidget(parent),
+      showing_(boxes, *this),
+      boxes_(boxes),
+      view_(showing_),
       door_(&showing_, &printer) {
     clock_ = [] { return QDateTime::currentDateTime(); };
     buildMenu();
@@ -372,8 +375,7 @@ void MainWindow::userEvent(Control c, Event e) {
     closeAnswered_ = false;
     // The check started afresh when the profile the student had chosen is gone.
     if (examCheck && profileBefore >= 0 && door_.window().at(Control::ProfilRadioGroup).index < 0)
-        showNote(
-            QStringLiteral("Der Plan wurde zurückgesetzt – Strg+Z holt die Auswahl zurück."));
+        showNote(QStringLiteral("Der Plan wurde zurückgesetzt – Strg+Z holt die Auswahl zurück."));
 }
 
 void MainWindow::ActivateOnce() {

@@ -256,10 +256,11 @@ Action ActionFrom(const json& o, std::size_t number) {
             const json& e = o["edit"];
             if (!e.is_array() || e.size() != 3 || !e[0].is_number_unsigned() ||
                 !e[1].is_number_unsigned() || !e[2].is_string() ||
-                e[0].get<std::uint64_t>() > kMaxFileBytes || e[1].get<std::uint64_t>() > kMaxFileBytes)
+                e[0].get<std::uint64_t>() > kMaxFileBytes ||
+                e[1].get<std::uint64_t>() > kMaxFileBytes)
                 throw Unusable{"die Änderung eines Textes ist unlesbar."};
-            a.edit = TextEdit{e[0].get<std::size_t>(), e[1].get<std::size_t>(),
-                              e[2].get<std::string>()};
+            a.edit =
+                TextEdit{e[0].get<std::size_t>(), e[1].get<std::size_t>(), e[2].get<std::string>()};
         }
         if (o.contains("answers")) {
             const json& answers = o["answers"];

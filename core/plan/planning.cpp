@@ -110,7 +110,8 @@ Planning::Result Planning::Run(Action& a, bool live) {
         const DlgResult answer = a.answers[next++];
         if (answer != DlgResult::Closed &&
             std::find(box.buttons.begin(), box.buttons.end(), answer) == box.buttons.end()) {
-            if (error.empty()) error = "Die Antwort passt nicht zur Frage " + Quoted(box.text) + ".";
+            if (error.empty())
+                error = "Die Antwort passt nicht zur Frage " + Quoted(box.text) + ".";
             return DlgResult::Closed;
         }
         return answer;
@@ -154,11 +155,12 @@ Planning::Result Planning::Check(const Action& a, const FileCost& cost) const {
         case ActionKind::Change: {
             const int ways = (a.index ? 1 : 0) + (a.text ? 1 : 0) + (a.edit ? 1 : 0);
             if (ways != 1)
-                return {Outcome::Refused,
-                        "Eine Änderung von " + name + " braucht genau eine Auswahl oder einen Text."};
+                return {Outcome::Refused, "Eine Änderung von " + name +
+                                              " braucht genau eine Auswahl oder einen Text."};
             if (a.index) {
                 const auto& items = plan_.window.at(c).items;
-                if (!design::TakesPick(c)) return {Outcome::Refused, name + " bietet keine Auswahl."};
+                if (!design::TakesPick(c))
+                    return {Outcome::Refused, name + " bietet keine Auswahl."};
                 if (*a.index < 0 || static_cast<std::size_t>(*a.index) >= items.size())
                     return {Outcome::Refused,
                             name + " hat keinen Eintrag Nummer " + std::to_string(*a.index) + "."};
@@ -237,8 +239,8 @@ void Planning::Record(Action a, FileCost cost) {
         return;
     }
     const std::size_t begin = steps_.empty() ? 0 : steps_.back().end;
-    steps_.push_back({begin, record_.size(), ++nextId_,
-                      typed ? std::optional<Control>(c) : std::nullopt, {}});
+    steps_.push_back(
+        {begin, record_.size(), ++nextId_, typed ? std::optional<Control>(c) : std::nullopt, {}});
 }
 
 Planning::Result Planning::Act(Action action) {

@@ -63,7 +63,8 @@ Summary Summarise(const PlanState& plan) {
     s.durchschnitt = plan.st.Durchschnitt;
     s.kurse = plan.st.KursAnzahl;
     s.gqKurse = plan.st.GqKurse;
-    for (std::size_t i = 0; i < ev.lights.size(); ++i) s.ampeln[i] = std::string(ColourWord(ev.lights[i]));
+    for (std::size_t i = 0; i < ev.lights.size(); ++i)
+        s.ampeln[i] = std::string(ColourWord(ev.lights[i]));
     s.zulaessig = ev.admissible;
     s.urteil = ev.verdict;
     return s;

@@ -173,8 +173,7 @@ std::string VerdictFor(Colour average, Colour courses, Colour overall) {
     const auto& verdicts = VerdictTexts();
     using enum Colour;
     if (average == Green && courses == Green && overall == Green) return std::string(verdicts[0]);
-    if (average == Green && courses == Green && overall == Yellow)
-        return std::string(verdicts[1]);
+    if (average == Green && courses == Green && overall == Yellow) return std::string(verdicts[1]);
     if (average == Green && (courses == Yellow || courses == Red) &&
         (overall == Green || overall == Yellow))
         return std::string(verdicts[2]);
@@ -191,7 +190,8 @@ constexpr std::size_t kOverallLight = 6;
 // The evaluation of the figures in `st`; `before` is the one the window shows until now.
 Evaluation Evaluate(const ChoiceState& st, const Evaluation& before) {
     Evaluation ev;
-    for (std::size_t n = 1; n <= plan::kHalfYears; ++n) ev.lights[n - 1] = HalfYearColour(st.Stunden[n]);
+    for (std::size_t n = 1; n <= plan::kHalfYears; ++n)
+        ev.lights[n - 1] = HalfYearColour(st.Stunden[n]);
     ev.lights[kAverageLight] = AverageColour(st.Durchschnitt);
     const auto courses = CourseCountSmiley(st.KursAnzahl);
     ev.lights[kCoursesLight] = courses ? courses->colour : before.lights[kCoursesLight];
@@ -207,7 +207,8 @@ Evaluation Evaluate(const ChoiceState& st, const Evaluation& before) {
 // Shows the evaluation in the result panels and tells the verdict.
 void ShowEvaluation(const ChoiceState& st, const Evaluation& ev, View& v) {
     v.SetText(C::Gks, std::to_string(st.KursAnzahl));
-    if (const auto overall = OverallSmiley(st.GqKurse)) v.SetText(C::Gsq_ok, std::string(overall->face));
+    if (const auto overall = OverallSmiley(st.GqKurse))
+        v.SetText(C::Gsq_ok, std::string(overall->face));
     v.SetColour(C::Gsq_ok, ev.lights[kOverallLight]);
     v.SetText(C::Gsq, std::to_string(st.GqKurse));
     v.SetColour(C::SemesterD, ev.lights[kAverageLight]);

@@ -41,6 +41,7 @@
 #include "qt/student_file.h"
 #include "qt/translation.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/recording_boxes.h"
 
 // Readable failures.
 void PrintTo(const QString& s, std::ostream* os) {
@@ -50,13 +51,7 @@ void PrintTo(const QString& s, std::ostream* os) {
 namespace belegix {
 namespace {
 
-struct RecordingBoxes : MessageBoxes {
-    std::vector<BoxRequest> shown;
-    DlgResult Show(const BoxRequest& box) override {
-        shown.push_back(box);
-        return box.buttons.front();
-    }
-};
+using test::RecordingBoxes;
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

@@ -23,17 +23,12 @@
 #include "qt/main_window.h"
 #include "qt/shared_palette_style.h"
 #include "tests/support/null_printer.h"
+#include "tests/support/recording_boxes.h"
 
 namespace belegix {
 namespace {
 
-struct RecordingBoxes : MessageBoxes {
-    std::vector<BoxRequest> shown;
-    DlgResult Show(const BoxRequest& box) override {
-        shown.push_back(box);
-        return box.buttons.front();
-    }
-};
+using test::RecordingBoxes;
 
 void Activate(QWidget& w) {
     w.activateWindow();

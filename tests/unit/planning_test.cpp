@@ -76,8 +76,7 @@ TEST(Door, AnOpenedPlanUndoesBackToTheFirstActionAndTheSavedPointClearsUnsaved) 
     EXPECT_TRUE(p.Unsaved());
     ASSERT_TRUE(p.Redo());
     EXPECT_FALSE(p.Unsaved());
-    while (p.Undo()) {
-    }
+    while (p.Undo()) {}
     EXPECT_TRUE(SamePlan(p.plan(), StartPlan()));
     EXPECT_TRUE(p.record().empty());
     EXPECT_EQ(p.RedoCount(), steps);
@@ -131,7 +130,10 @@ TEST(Door, EveryFieldTakesItsLimitAndNotOneCharacterMore) {
         }
         EXPECT_EQ(TextProblem(c, full), "");
         EXPECT_NE(TextProblem(c, full + "y"), "");
-        EXPECT_NE(TextProblem(c, "a\x1b" "b"), "");
+        EXPECT_NE(TextProblem(c,
+                              "a\x1b"
+                              "b"),
+                  "");
         EXPECT_NE(TextProblem(c, "a\u202Eb"), "");
         EXPECT_NE(TextProblem(c, "\xC3"), "");
     }
@@ -231,8 +233,7 @@ TEST(Door, RandomSessionsReplayFromTheirFileAndUndoToTheStart) {
             EXPECT_TRUE(p.Unsaved());
         }
         EXPECT_TRUE(SamePlan(p.plan(), start));
-        while (p.Redo()) {
-        }
+        while (p.Redo()) {}
         EXPECT_EQ(p.UndoCount(), steps);
         EXPECT_TRUE(SamePlan(p.plan(), end));
         EXPECT_FALSE(p.Unsaved());
