@@ -159,13 +159,11 @@ class ClientAccessible : public QAccessibleWidget {
 
 class ComboAccessible;
 
-// One item of a combo box's list. Its action chooses it as a pick with the mouse does.
-class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// A part of a combo box that is no widget of its own (its list, an item of it): no object, no
+// relations, no child at a point, in the combo box's window.
+class ComboPartAccessible : public QAccessibleInterface {
   public:
-    ItemAccessible(QComboBox* box, int index, QAccessible::Id list)
-        : box_(box), index_(index), list_(list) {}
-
-    bool isValid() const override { return box_ != nullptr && index_ < box_->count(); }
+    explicit ComboPartAccessible(QComboBox* box) : box_(box) {}
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return WindowOf(box_); }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
@@ -174,6 +172,18 @@ class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInte
     }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+  protected:
+    QPointer<QComboBox> box_;
+};
+
+// One item of a combo box's list. Its action chooses it as a pick with the mouse does.
+class ItemAccessible : public ComboPartAccessible, public QAccessibleActionInterface {
+  public:
+    ItemAccessible(QComboBox* box, int index, QAccessible::Id list)
+        : ComboPartAccessible(box), index_(index), list_(list) {}
+
+    bool isValid() const override { return box_ != nullptr && index_ < box_->count(); }
     QAccessibleInterface* parent() const override {
         return QAccessible::accessibleInterface(list_);
     }
@@ -225,25 +235,16 @@ class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInte
     int index() const { return index_; }
 
   private:
-    QPointer<QComboBox> box_;
     int index_;
     QAccessible::Id list_;
 };
 
 // The list of a combo box's items, named as the box.
-class ListAccessible : public QAccessibleInterface {
+class ListAccessible : public ComboPartAccessible {
   public:
-    explicit ListAccessible(QComboBox* box) : box_(box) {}
+    explicit ListAccessible(QComboBox* box) : ComboPartAccessible(box) {}
 
     bool isValid() const override { return box_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return WindowOf(box_); }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
-        QAccessible::Relation) const override {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
         return box_ ? QAccessible::queryAccessibleInterface(box_) : nullptr;
     }
@@ -275,9 +276,6 @@ class ListAccessible : public QAccessibleInterface {
         s.disabled = !box_->isEnabled();
         return s;
     }
-
-  private:
-    QPointer<QComboBox> box_;
 };
 
 // An editable combo box: named by its label (the view sets its accessible name), its value the
